@@ -1,0 +1,76 @@
+// CGMTRMatrix2D: a 3x3 homogeneous plane transform for row vectors.
+#ifndef GMTRRT_CGMTRMATRIX2D_H
+#define GMTRRT_CGMTRMATRIX2D_H
+
+#include "GMTRRT.h"
+
+class CGMTRPoint2D;
+class CGMTRVector2D;
+
+/// Nine doubles m[i][j] kept row by row. A point is the row vector (x, y, 1)
+/// multiplied on the left: (x', y', w) = (x, y, 1) * M, so the translation is
+/// in row 2. Composition reads left to right: A *= B sets A = A * B, so B acts
+/// after what A already held. The SetTo... builders replace the matrix; the
+/// plain builders append their transform. Rotations use the snapped cosine and
+/// sine, so quarter turns are exact. The default is the identity.
+class GMTRRT_API CGMTRMatrix2D {
+public:
+    CGMTRMatrix2D();
+    /// The nine values in storage order m00, m01, m02, m10, ..., m22.
+    CGMTRMatrix2D(double const& m00, double const& m01, double const& m02, double const& m10,
+                  double const& m11, double const& m12, double const& m20, double const& m21,
+                  double const& m22);
+    CGMTRMatrix2D(CGMTRMatrix2D const& other);
+    /// Copies the nine values; returns nothing.
+    void operator=(CGMTRMatrix2D other);
+    ~CGMTRMatrix2D();
+
+    /// m[i][j]; indices are not checked (pass 0 to 2).
+    double GetSingleValue(short i, short j) const;
+    /// m[i][j] = value; indices are not checked (pass 0 to 2).
+    void SetSingleValue(short i, short j, double const& value);
+    /// The identity.
+    void Reset();
+
+    /// this * B; this matrix is unchanged.
+    CGMTRMatrix2D operator*(CGMTRMatrix2D B);
+    /// this = this * B (B may be this matrix itself).
+    void operator*=(CGMTRMatrix2D const& B);
+
+    /// Expansion along row 0.
+    double GetDeterminant();
+    /// Signed cofactor of element (i, j); indices must lie in 0 to 2.
+    double GetSubDet(short i, short j);
+    /// Dot product of rows i and j; 0.0 when an index is outside 0 to 2.
+    double ProductOfRow(short i, short j);
+    /// 1 when the three rows are orthonormal within GMTR_TOL (a deviation of
+    /// exactly GMTR_TOL is accepted); a translation makes it 0.
+    int IsOrthogonal();
+    /// Replaces the matrix by its inverse; a singular matrix
+    /// (|determinant| < GMTR_TOL) is left unchanged.
+    void Inverse();
+
+    void SetToTransfer(CGMTRVector2D const& v);
+    void Transfer(CGMTRVector2D const& v);
+    /// Counter-clockwise rotation about the origin.
+    void SetToRotate(double const& angle);
+    void Rotate(double const& angle);
+    /// Rotation about point p: T(-p) * R(a) * T(p).
+    void SetToRotateBy(CGMTRPoint2D const& p, double const& angle);
+    void RotateBy(CGMTRPoint2D const& p, double const& angle);
+    /// Uniform scaling about the origin.
+    void SetToScale(double const& factor);
+    void Scale(double const& factor);
+    /// Uniform scaling about point p: T(-p) * S(f) * T(p).
+    void SetToScaleBy(CGMTRPoint2D const& p, double const& factor);
+    void ScaleBy(CGMTRPoint2D const& p, double const& factor);
+    /// Reflection across the line through p along direction v (any length; a
+    /// zero direction gives the horizontal line through p).
+    void SetToMirror(CGMTRPoint2D const& p, CGMTRVector2D const& v);
+    void Mirror(CGMTRPoint2D const& p, CGMTRVector2D const& v);
+
+private:
+    double m[3][3];
+};
+
+#endif // GMTRRT_CGMTRMATRIX2D_H

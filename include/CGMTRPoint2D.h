@@ -1,0 +1,80 @@
+// CGMTRPoint2D: a plane position of two doubles.
+#ifndef GMTRRT_CGMTRPOINT2D_H
+#define GMTRRT_CGMTRPOINT2D_H
+
+#include "GMTRRT.h"
+
+class CGMTRVector2D;
+class CGMTRMatrix2D;
+
+/// A plain value of two doubles (x, y); the default is the origin.
+/// Equality is tolerant (IsSamePoint: the sum of both coordinate differences
+/// below GMTR_TOL); operator< is a tolerant lexicographic order. Division by
+/// exactly 0.0 is skipped silently. The moves (Rotate, RotateForPoint,
+/// Transfer, Scale, Mirror) build one CGMTRMatrix2D and apply it.
+class GMTRRT_API CGMTRPoint2D {
+public:
+    CGMTRPoint2D();
+    CGMTRPoint2D(double const& x, double const& y);
+    CGMTRPoint2D(CGMTRPoint2D const& other);
+    /// The tip of the vector placed at the origin.
+    CGMTRPoint2D(CGMTRVector2D const& v);
+    CGMTRPoint2D& operator=(CGMTRPoint2D const& other);
+    ~CGMTRPoint2D();
+
+    double X() const;
+    double Y() const;
+    void X(double const& x);
+    void Y(double const& y);
+    /// Writes x and y through the two pointers (both must be valid).
+    void Components(double* x, double* y);
+    void Components(double x, double y);
+
+    /// 1 when IsSamePoint holds.
+    int operator==(CGMTRPoint2D const& q);
+    int operator!=(CGMTRPoint2D const& q);
+    /// Tolerant lexicographic order: x first (when x differ by at least
+    /// GMTR_TOL), otherwise y. Not transitive for points closer than GMTR_TOL.
+    bool operator<(CGMTRPoint2D const& q) const;
+    /// Euclidean distance.
+    double Distance2D(CGMTRPoint2D const& q) const;
+
+    CGMTRPoint2D operator-();
+    CGMTRPoint2D operator+(CGMTRPoint2D const& q);
+    CGMTRPoint2D operator-(CGMTRPoint2D const& q);
+    CGMTRPoint2D operator+(CGMTRVector2D const& v);
+    CGMTRPoint2D operator-(CGMTRVector2D const& v);
+    CGMTRPoint2D operator+(double const& d);
+    CGMTRPoint2D operator-(double const& d);
+    CGMTRPoint2D operator*(double const& d);
+    /// An unchanged copy when d is exactly 0.0.
+    CGMTRPoint2D operator/(double const& d);
+    void operator+=(CGMTRPoint2D const& q);
+    void operator-=(CGMTRPoint2D const& q);
+    void operator+=(CGMTRVector2D const& v);
+    void operator-=(CGMTRVector2D const& v);
+    void operator+=(double const& d);
+    void operator-=(double const& d);
+    void operator*=(double const& d);
+    /// No change when d is exactly 0.0.
+    void operator/=(double const& d);
+    /// (x, y, 1) * M, divided by the homogeneous w (not tested for 0).
+    void operator*=(CGMTRMatrix2D const& m);
+
+    /// Turns about the origin, counter-clockwise by the angle.
+    void Rotate(double const& angle);
+    /// Turns about the centre, counter-clockwise by the angle.
+    void RotateForPoint(CGMTRPoint2D const& centre, double const& angle);
+    /// Translates by v.
+    void Transfer(CGMTRVector2D const& v);
+    /// Scales the distance from the centre by the factor.
+    void Scale(CGMTRPoint2D const& centre, double const& factor);
+    /// Reflects across the line through the point along the direction.
+    void Mirror(CGMTRPoint2D const& point, CGMTRVector2D const& direction);
+
+private:
+    double x;
+    double y;
+};
+
+#endif // GMTRRT_CGMTRPOINT2D_H

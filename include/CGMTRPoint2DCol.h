@@ -1,0 +1,47 @@
+// CGMTRPoint2DCol: the ordered, growable collection of plane points.
+#ifndef GMTRRT_CGMTRPOINT2DCOL_H
+#define GMTRRT_CGMTRPOINT2DCOL_H
+
+#include "CGMTRPoint2D.h"
+#include "GMTRRT.h"
+
+#include <vector>
+
+/// Points held by value in the order they were added, 0-based `long` indices.
+/// Nothing merges, sorts or compares points. Every intersection query appends
+/// to a collection of this type and never clears it.
+///
+/// Bad indices never crash: get_Item and put_Item return 0 and change nothing
+/// (get_Item leaves its output point untouched); Insert outside [0, GetCount()]
+/// and Remove outside [0, GetCount() - 1] do nothing. AppendList with the
+/// collection itself appends a copy of the points it held before the call.
+class GMTRRT_API CGMTRPoint2DCol {
+public:
+    CGMTRPoint2DCol();
+    CGMTRPoint2DCol(const CGMTRPoint2DCol& other);
+    CGMTRPoint2DCol& operator=(const CGMTRPoint2DCol& other);
+    ~CGMTRPoint2DCol();
+
+    int GetCount() const;
+    /// 1 when the collection holds no point.
+    int IsEmpty() const;
+    /// Appends a copy after the last point; returns 1.
+    int Add(const CGMTRPoint2D& point);
+    /// Puts a copy at the index (0 to GetCount(); GetCount() appends).
+    void Insert(long index, const CGMTRPoint2D& point);
+    /// Removes the point at the index; later points move down by one.
+    void Remove(long index);
+    /// Copies the point at the index into `point`; 1, or 0 for a bad index.
+    int get_Item(long index, CGMTRPoint2D& point) const;
+    /// Overwrites the point at the index; 1, or 0 for a bad index.
+    int put_Item(long index, const CGMTRPoint2D& point);
+    /// Removes every point.
+    void Clear();
+    /// Appends copies of the other collection's points in its order.
+    void AppendList(const CGMTRPoint2DCol& other);
+
+private:
+    std::vector<CGMTRPoint2D> m_points;
+};
+
+#endif // GMTRRT_CGMTRPOINT2DCOL_H

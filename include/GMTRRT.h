@@ -1,0 +1,71 @@
+// GMTRRT: plane and space geometry class library.
+//
+// Shared constants, the library's single tolerance rule and the nine shared
+// numeric functions that every class measures, compares and normalises with.
+//
+// Conventions used across the whole library:
+//  * Angles are radians, counter-clockwise positive from the +x axis.
+//  * GMTR_TOL is one absolute tolerance, applied unscaled and strictly: two
+//    values are equal when |a - b| < GMTR_TOL, so a difference of exactly
+//    GMTR_TOL is not equal.
+//  * Nothing throws, logs or keeps error state; degenerate input gives IEEE
+//    non-finite values or leaves outputs untouched, as each class documents.
+#ifndef GMTRRT_GMTRRT_H
+#define GMTRRT_GMTRRT_H
+
+// The one export macro of the library. Every public class and shared function
+// carries it; everything else is compiled with hidden visibility.
+#if defined(_WIN32)
+#if defined(GMTRRT_BUILDING)
+#define GMTRRT_API __declspec(dllexport)
+#else
+#define GMTRRT_API __declspec(dllimport)
+#endif
+#else
+#define GMTRRT_API __attribute__((visibility("default")))
+#endif
+
+/// Half turn: the double nearest to pi.
+constexpr double GMTR_PI = 3.141592653589793;
+/// Full turn, formed as GMTR_PI + GMTR_PI.
+constexpr double GMTR_2PI = GMTR_PI + GMTR_PI;
+/// Quarter turn, GMTR_PI / 2.
+constexpr double GMTR_HALF_PI = GMTR_PI / 2;
+/// The one absolute tolerance of the library.
+constexpr double GMTR_TOL = 1e-10;
+
+/// True when |a - b| < GMTR_TOL.
+GMTRRT_API bool IsEqualValue(double const& a, double const& b);
+
+/// True when |x2 - x1| + |y2 - y1| < GMTR_TOL: the tolerance bounds the sum of
+/// both coordinate differences, not the Euclidean distance.
+GMTRRT_API bool IsSamePoint(double const& x1, double const& y1, double const& x2, double const& y2);
+
+/// Angle reduced to [0, 2pi); a result within GMTR_TOL below 2pi becomes 0.
+GMTRRT_API double NormalizeAngle(double const& a);
+
+/// Angle reduced to (-pi, pi]; -pi and anything within GMTR_TOL above it
+/// become +pi.
+GMTRRT_API double NormalizeSignedAngle(double const& a);
+
+/// Remainder of a by a full turn with the sign of a kept (magnitude below 2pi).
+/// Only results just below +2pi snap to 0; -2pi gives a negative zero.
+GMTRRT_API double ReduceAngle(double const& a);
+
+/// Direction of the step from (x1, y1) to (x2, y2): atan2(y2 - y1, x2 - x1).
+GMTRRT_API double GetDirectionAngle(double const& x1, double const& y1, double const& x2,
+                                    double const& y2);
+
+/// cos(a), snapped to exactly -1, 0 or 1 when within GMTR_TOL of them.
+GMTRRT_API double SnapCos(double const& a);
+
+/// sin(a), snapped to exactly -1, 0 or 1 when within GMTR_TOL of them.
+GMTRRT_API double SnapSin(double const& a);
+
+/// Whether the direction `angle` lies on the arc of directions that starts at
+/// `start` and turns by the signed `sweep` (positive counter-clockwise). A sweep
+/// within GMTR_TOL of +2pi accepts every angle (NaN included); both ends get a
+/// slack of GMTR_TOL.
+GMTRRT_API bool IsAngleInRange(double const& angle, double const& start, double const& sweep);
+
+#endif // GMTRRT_GMTRRT_H

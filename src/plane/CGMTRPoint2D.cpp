@@ -1,0 +1,162 @@
+#include "CGMTRPoint2D.h"
+
+#include "CGMTRMatrix2D.h"
+#include "CGMTRVector2D.h"
+
+#include <cmath>
+
+CGMTRPoint2D::CGMTRPoint2D() : x(0.0), y(0.0) {}
+CGMTRPoint2D::CGMTRPoint2D(double const& x_, double const& y_) : x(x_), y(y_) {}
+CGMTRPoint2D::CGMTRPoint2D(CGMTRPoint2D const& other) = default;
+CGMTRPoint2D::CGMTRPoint2D(CGMTRVector2D const& v) : x(v.X()), y(v.Y()) {}
+CGMTRPoint2D& CGMTRPoint2D::operator=(CGMTRPoint2D const& other) = default;
+CGMTRPoint2D::~CGMTRPoint2D() = default;
+
+double CGMTRPoint2D::X() const {
+    return x;
+}
+double CGMTRPoint2D::Y() const {
+    return y;
+}
+void CGMTRPoint2D::X(double const& x_) {
+    x = x_;
+}
+void CGMTRPoint2D::Y(double const& y_) {
+    y = y_;
+}
+
+void CGMTRPoint2D::Components(double* px, double* py) {
+    *px = x;
+    *py = y;
+}
+
+void CGMTRPoint2D::Components(double x_, double y_) {
+    x = x_;
+    y = y_;
+}
+
+int CGMTRPoint2D::operator==(CGMTRPoint2D const& q) {
+    return IsSamePoint(x, y, q.x, q.y) ? 1 : 0;
+}
+int CGMTRPoint2D::operator!=(CGMTRPoint2D const& q) {
+    return IsSamePoint(x, y, q.x, q.y) ? 0 : 1;
+}
+
+bool CGMTRPoint2D::operator<(CGMTRPoint2D const& q) const {
+    if (IsEqualValue(x, q.x))
+        return q.y > y && !IsEqualValue(y, q.y);
+    return q.x > x;
+}
+
+double CGMTRPoint2D::Distance2D(CGMTRPoint2D const& q) const {
+    const double dx = q.x - x;
+    const double dy = q.y - y;
+    return std::sqrt(dx * dx + dy * dy);
+}
+
+CGMTRPoint2D CGMTRPoint2D::operator-() {
+    return CGMTRPoint2D(-x, -y);
+}
+CGMTRPoint2D CGMTRPoint2D::operator+(CGMTRPoint2D const& q) {
+    return CGMTRPoint2D(x + q.x, y + q.y);
+}
+CGMTRPoint2D CGMTRPoint2D::operator-(CGMTRPoint2D const& q) {
+    return CGMTRPoint2D(x - q.x, y - q.y);
+}
+CGMTRPoint2D CGMTRPoint2D::operator+(CGMTRVector2D const& v) {
+    return CGMTRPoint2D(x + v.X(), y + v.Y());
+}
+CGMTRPoint2D CGMTRPoint2D::operator-(CGMTRVector2D const& v) {
+    return CGMTRPoint2D(x - v.X(), y - v.Y());
+}
+CGMTRPoint2D CGMTRPoint2D::operator+(double const& d) {
+    return CGMTRPoint2D(x + d, y + d);
+}
+CGMTRPoint2D CGMTRPoint2D::operator-(double const& d) {
+    return CGMTRPoint2D(x - d, y - d);
+}
+CGMTRPoint2D CGMTRPoint2D::operator*(double const& d) {
+    return CGMTRPoint2D(x * d, y * d);
+}
+
+CGMTRPoint2D CGMTRPoint2D::operator/(double const& d) {
+    if (d == 0.0)
+        return CGMTRPoint2D(x, y);
+    return CGMTRPoint2D(x / d, y / d);
+}
+
+void CGMTRPoint2D::operator+=(CGMTRPoint2D const& q) {
+    x += q.x;
+    y += q.y;
+}
+void CGMTRPoint2D::operator-=(CGMTRPoint2D const& q) {
+    x -= q.x;
+    y -= q.y;
+}
+void CGMTRPoint2D::operator+=(CGMTRVector2D const& v) {
+    x += v.X();
+    y += v.Y();
+}
+void CGMTRPoint2D::operator-=(CGMTRVector2D const& v) {
+    x -= v.X();
+    y -= v.Y();
+}
+void CGMTRPoint2D::operator+=(double const& d) {
+    x += d;
+    y += d;
+}
+void CGMTRPoint2D::operator-=(double const& d) {
+    x -= d;
+    y -= d;
+}
+void CGMTRPoint2D::operator*=(double const& d) {
+    x *= d;
+    y *= d;
+}
+void CGMTRPoint2D::operator/=(double const& d) {
+    if (d == 0.0)
+        return;
+    x /= d;
+    y /= d;
+}
+
+void CGMTRPoint2D::operator*=(CGMTRMatrix2D const& m) {
+    const double nx =
+        m.GetSingleValue(0, 0) * x + m.GetSingleValue(1, 0) * y + m.GetSingleValue(2, 0);
+    const double ny =
+        m.GetSingleValue(0, 1) * x + m.GetSingleValue(1, 1) * y + m.GetSingleValue(2, 1);
+    const double w =
+        m.GetSingleValue(0, 2) * x + m.GetSingleValue(1, 2) * y + m.GetSingleValue(2, 2);
+    x = nx / w;
+    y = ny / w;
+}
+
+void CGMTRPoint2D::Rotate(double const& angle) {
+    CGMTRMatrix2D m;
+    m.SetToRotate(angle);
+    *this *= m;
+}
+
+void CGMTRPoint2D::RotateForPoint(CGMTRPoint2D const& centre, double const& angle) {
+    CGMTRMatrix2D m;
+    m.SetToRotateBy(centre, angle);
+    *this *= m;
+}
+
+void CGMTRPoint2D::Transfer(CGMTRVector2D const& v) {
+    CGMTRMatrix2D m;
+    m.SetToTransfer(v);
+    *this *= m;
+}
+
+void CGMTRPoint2D::Scale(CGMTRPoint2D const& centre, double const& factor) {
+    CGMTRMatrix2D m;
+    m.SetToScaleBy(centre, factor);
+    *this *= m;
+}
+
+void CGMTRPoint2D::Mirror(CGMTRPoint2D const& point, CGMTRVector2D const& direction) {
+    CGMTRMatrix2D m;
+    m.SetToMirror(point, direction);
+    *this *= m;
+}

@@ -1,0 +1,169 @@
+#include "CGMTRVector2D.h"
+
+#include "CGMTRMatrix2D.h"
+#include "CGMTRPoint2D.h"
+
+#include <cmath>
+
+CGMTRVector2D::CGMTRVector2D() : x(1.0), y(0.0) {}
+CGMTRVector2D::CGMTRVector2D(double const& x_, double const& y_) : x(x_), y(y_) {}
+CGMTRVector2D::CGMTRVector2D(CGMTRVector2D const& other) = default;
+CGMTRVector2D& CGMTRVector2D::operator=(CGMTRVector2D const& other) = default;
+CGMTRVector2D::~CGMTRVector2D() = default;
+
+double CGMTRVector2D::X() const {
+    return x;
+}
+double CGMTRVector2D::Y() const {
+    return y;
+}
+void CGMTRVector2D::X(double x_) {
+    x = x_;
+}
+void CGMTRVector2D::Y(double y_) {
+    y = y_;
+}
+
+void CGMTRVector2D::Components(double* px, double* py) const {
+    *px = x;
+    *py = y;
+}
+
+void CGMTRVector2D::Components(double x_, double y_) {
+    x = x_;
+    y = y_;
+}
+
+void CGMTRVector2D::SetVector(CGMTRPoint2D const& from, CGMTRPoint2D const& to) {
+    x = to.X() - from.X();
+    y = to.Y() - from.Y();
+}
+
+double CGMTRVector2D::Length() const {
+    return std::sqrt(x * x + y * y);
+}
+double CGMTRVector2D::LengthSquare() {
+    return x * x + y * y;
+}
+double CGMTRVector2D::DotProduct(CGMTRVector2D const& v) const {
+    return x * v.x + y * v.y;
+}
+double CGMTRVector2D::CrossProduct(CGMTRVector2D const& v) const {
+    return x * v.y - y * v.x;
+}
+double CGMTRVector2D::Angle() const {
+    return std::atan2(y, x);
+}
+double CGMTRVector2D::AngleTo(CGMTRVector2D const& v) const {
+    return v.Angle() - Angle();
+}
+int CGMTRVector2D::IsUnit() const {
+    return IsEqualValue(Length(), 1.0) ? 1 : 0;
+}
+int CGMTRVector2D::IsZeroLengh() const {
+    return IsEqualValue(Length(), 0.0) ? 1 : 0;
+}
+
+int CGMTRVector2D::IsOrthogonalTo(CGMTRVector2D const& v) const {
+    return IsEqualValue(DotProduct(v), 0.0) ? 1 : 0;
+}
+
+int CGMTRVector2D::IsParallelTo(CGMTRVector2D const& v) const {
+    return IsEqualValue(CrossProduct(v), 0.0) ? 1 : 0;
+}
+
+double CGMTRVector2D::Magnitude(double L) {
+    const double k = L / Length();
+    x = k * x;
+    y = k * y;
+    return L;
+}
+
+void CGMTRVector2D::Normalize() {
+    const double L = Length();
+    x = x / L;
+    y = y / L;
+}
+
+void CGMTRVector2D::Rotate(double angle) {
+    CGMTRMatrix2D m;
+    m.SetToRotate(angle);
+    *this *= m;
+}
+
+void CGMTRVector2D::Mirror(CGMTRVector2D const& axis) {
+    const double a = axis.x;
+    const double b = axis.y;
+    const double den = a * a + b * b;
+    const double nx = (a * a * x - b * b * x + 2 * a * b * y) / den;
+    const double ny = (b * b * y - a * a * y + 2 * a * b * x) / den;
+    x = nx;
+    y = ny;
+}
+
+void CGMTRVector2D::operator*=(CGMTRMatrix2D const& m) {
+    CGMTRPoint2D tip(x, y);
+    CGMTRPoint2D origin(0.0, 0.0);
+    tip *= m;
+    origin *= m;
+    x = tip.X() - origin.X();
+    y = tip.Y() - origin.Y();
+}
+
+CGMTRVector2D CGMTRVector2D::Orthogonal() {
+    return CGMTRVector2D(-y, x);
+}
+
+CGMTRVector2D CGMTRVector2D::operator-() {
+    return CGMTRVector2D(-x, -y);
+}
+CGMTRVector2D CGMTRVector2D::operator+(CGMTRVector2D const& v) {
+    return CGMTRVector2D(x + v.x, y + v.y);
+}
+CGMTRVector2D CGMTRVector2D::operator-(CGMTRVector2D const& v) {
+    return CGMTRVector2D(x - v.x, y - v.y);
+}
+CGMTRVector2D CGMTRVector2D::operator+(double d) {
+    return CGMTRVector2D(x + d, y + d);
+}
+CGMTRVector2D CGMTRVector2D::operator-(double d) {
+    return CGMTRVector2D(x - d, y - d);
+}
+CGMTRVector2D CGMTRVector2D::operator*(double d) {
+    return CGMTRVector2D(x * d, y * d);
+}
+CGMTRVector2D CGMTRVector2D::operator/(double d) {
+    return CGMTRVector2D(x / d, y / d);
+}
+
+void CGMTRVector2D::operator+=(CGMTRVector2D const& v) {
+    x += v.x;
+    y += v.y;
+}
+void CGMTRVector2D::operator-=(CGMTRVector2D const& v) {
+    x -= v.x;
+    y -= v.y;
+}
+void CGMTRVector2D::operator+=(double d) {
+    x += d;
+    y += d;
+}
+void CGMTRVector2D::operator-=(double d) {
+    x -= d;
+    y -= d;
+}
+void CGMTRVector2D::operator*=(double d) {
+    x *= d;
+    y *= d;
+}
+void CGMTRVector2D::operator/=(double d) {
+    x /= d;
+    y /= d;
+}
+
+int CGMTRVector2D::operator==(CGMTRVector2D const& v) {
+    return (IsEqualValue(x, v.x) && IsEqualValue(y, v.y)) ? 1 : 0;
+}
+int CGMTRVector2D::operator!=(CGMTRVector2D const& v) {
+    return (*this == v) ? 0 : 1;
+}

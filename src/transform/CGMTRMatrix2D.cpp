@@ -1,0 +1,202 @@
+#include "CGMTRMatrix2D.h"
+
+#include "CGMTRPoint2D.h"
+#include "CGMTRVector2D.h"
+
+#include <cmath>
+
+namespace {
+// r = a * b for row-vector matrices, each element summed from 0.0 in the
+// order k = 0, 1, 2 so that products agree bit for bit everywhere.
+inline void Multiply(const double a[3][3], const double b[3][3], double r[3][3]) {
+    for (int i = 0; i < 3; ++i) {
+        for (int j = 0; j < 3; ++j) {
+            double s = 0.0;
+            for (int k = 0; k < 3; ++k)
+                s += a[i][k] * b[k][j];
+            r[i][j] = s;
+        }
+    }
+}
+
+inline void Identity(double m[3][3]) {
+    for (int i = 0; i < 3; ++i)
+        for (int j = 0; j < 3; ++j)
+            m[i][j] = (i == j) ? 1.0 : 0.0;
+}
+} // namespace
+
+CGMTRMatrix2D::CGMTRMatrix2D() {
+    Reset();
+}
+
+CGMTRMatrix2D::CGMTRMatrix2D(double const& m00, double const& m01, double const& m02,
+                             double const& m10, double const& m11, double const& m12,
+                             double const& m20, double const& m21, double const& m22)
+    : m{{m00, m01, m02}, {m10, m11, m12}, {m20, m21, m22}} {}
+
+CGMTRMatrix2D::CGMTRMatrix2D(CGMTRMatrix2D const& other) = default;
+
+void CGMTRMatrix2D::operator=(CGMTRMatrix2D other) {
+    for (int i = 0; i < 3; ++i)
+        for (int j = 0; j < 3; ++j)
+            m[i][j] = other.m[i][j];
+}
+
+CGMTRMatrix2D::~CGMTRMatrix2D() = default;
+
+double CGMTRMatrix2D::GetSingleValue(short i, short j) const {
+    return m[i][j];
+}
+void CGMTRMatrix2D::SetSingleValue(short i, short j, double const& value) {
+    m[i][j] = value;
+}
+void CGMTRMatrix2D::Reset() {
+    Identity(m);
+}
+
+CGMTRMatrix2D CGMTRMatrix2D::operator*(CGMTRMatrix2D B) {
+    CGMTRMatrix2D r;
+    Multiply(m, B.m, r.m);
+    return r;
+}
+
+void CGMTRMatrix2D::operator*=(CGMTRMatrix2D const& B) {
+    double t[3][3];
+    Multiply(m, B.m, t);
+    for (int i = 0; i < 3; ++i)
+        for (int j = 0; j < 3; ++j)
+            m[i][j] = t[i][j];
+}
+
+double CGMTRMatrix2D::GetDeterminant() {
+    return m[0][0] * (m[1][1] * m[2][2] - m[1][2] * m[2][1]) +
+           m[0][1] * (m[2][0] * m[1][2] - m[1][0] * m[2][2]) +
+           m[0][2] * (m[1][0] * m[2][1] - m[2][0] * m[1][1]);
+}
+
+double CGMTRMatrix2D::GetSubDet(short i, short j) {
+    int i1 = i + 1, i2 = i + 2, j1 = j + 1, j2 = j + 2;
+    if (i1 > 2)
+        i1 -= 3;
+    if (i2 > 2)
+        i2 -= 3;
+    if (j1 > 2)
+        j1 -= 3;
+    if (j2 > 2)
+        j2 -= 3;
+    return m[i1][j1] * m[i2][j2] - m[i1][j2] * m[i2][j1];
+}
+
+double CGMTRMatrix2D::ProductOfRow(short i, short j) {
+    if (i < 0 || i > 2 || j < 0 || j > 2)
+        return 0.0;
+    return m[i][0] * m[j][0] + m[i][1] * m[j][1] + m[i][2] * m[j][2];
+}
+
+int CGMTRMatrix2D::IsOrthogonal() {
+    for (short i = 0; i < 3; ++i)
+        if (std::fabs(1.0 - ProductOfRow(i, i)) > GMTR_TOL)
+            return 0;
+    static const short pairs[3][2] = {{0, 1}, {1, 2}, {2, 0}};
+    for (const auto& p : pairs)
+        if (std::fabs(ProductOfRow(p[0], p[1])) > GMTR_TOL)
+            return 0;
+    return 1;
+}
+
+void CGMTRMatrix2D::Inverse() {
+    CGMTRMatrix2D copy(*this);
+    const double d = copy.GetDeterminant();
+    if (std::fabs(d) < GMTR_TOL)
+        return;
+    for (short i = 0; i < 3; ++i)
+        for (short j = 0; j < 3; ++j)
+            m[i][j] = copy.GetSubDet(j, i) / d;
+}
+
+void CGMTRMatrix2D::SetToTransfer(CGMTRVector2D const& v) {
+    Reset();
+    m[2][0] = v.X();
+    m[2][1] = v.Y();
+}
+
+void CGMTRMatrix2D::Transfer(CGMTRVector2D const& v) {
+    CGMTRMatrix2D t;
+    t.SetToTransfer(v);
+    *this *= t;
+}
+
+void CGMTRMatrix2D::SetToRotate(double const& angle) {
+    const double k = SnapCos(angle);
+    const double s = SnapSin(angle);
+    Reset();
+    m[0][0] = k;
+    m[0][1] = s;
+    m[1][0] = -s;
+    m[1][1] = k;
+}
+
+void CGMTRMatrix2D::Rotate(double const& angle) {
+    CGMTRMatrix2D r;
+    r.SetToRotate(angle);
+    *this *= r;
+}
+
+void CGMTRMatrix2D::SetToRotateBy(CGMTRPoint2D const& p, double const& angle) {
+    SetToTransfer(CGMTRVector2D(-p.X(), -p.Y()));
+    Rotate(angle);
+    Transfer(CGMTRVector2D(p.X(), p.Y()));
+}
+
+void CGMTRMatrix2D::RotateBy(CGMTRPoint2D const& p, double const& angle) {
+    CGMTRMatrix2D r;
+    r.SetToRotateBy(p, angle);
+    *this *= r;
+}
+
+void CGMTRMatrix2D::SetToScale(double const& factor) {
+    Reset();
+    m[0][0] = factor;
+    m[1][1] = factor;
+}
+
+void CGMTRMatrix2D::Scale(double const& factor) {
+    CGMTRMatrix2D s;
+    s.SetToScale(factor);
+    *this *= s;
+}
+
+void CGMTRMatrix2D::SetToScaleBy(CGMTRPoint2D const& p, double const& factor) {
+    SetToTransfer(CGMTRVector2D(-p.X(), -p.Y()));
+    Scale(factor);
+    Transfer(CGMTRVector2D(p.X(), p.Y()));
+}
+
+void CGMTRMatrix2D::ScaleBy(CGMTRPoint2D const& p, double const& factor) {
+    CGMTRMatrix2D s;
+    s.SetToScaleBy(p, factor);
+    *this *= s;
+}
+
+void CGMTRMatrix2D::SetToMirror(CGMTRPoint2D const& p, CGMTRVector2D const& v) {
+    const double a = v.Angle();
+    // Move the mirror line onto the x axis, reflect in it, and move it back.
+    CGMTRMatrix2D q;
+    q.SetToTransfer(CGMTRVector2D(-p.X(), -p.Y()));
+    q.Rotate(-a);
+    CGMTRMatrix2D f;
+    f.m[1][1] = -1.0;
+    CGMTRMatrix2D qInv(q);
+    qInv.Inverse();
+    Reset();
+    *this *= q;
+    *this *= f;
+    *this *= qInv;
+}
+
+void CGMTRMatrix2D::Mirror(CGMTRPoint2D const& p, CGMTRVector2D const& v) {
+    CGMTRMatrix2D r;
+    r.SetToMirror(p, v);
+    *this *= r;
+}
