@@ -1,0 +1,101 @@
+// CGMTRHVRect: an axis-aligned rectangle used as a bounding box.
+#ifndef GMTRRT_CGMTRHVRECT_H
+#define GMTRRT_CGMTRHVRECT_H
+
+#include "CGMTRPoint2D.h"
+#include "GMTRRT.h"
+
+class CGMTRMatrix2D;
+class CGMTRTransform2D;
+
+/// Rectangle with horizontal and vertical edges, kept as left, bottom, right
+/// and top. The y axis points up: top is the larger y and TopLeft is
+/// (left, top). The default is the degenerate rectangle (0, 0, 0, 0); there
+/// is no empty state. Constructors and setters store what they are given
+/// without sorting; SortCorners sorts. Contains, Combine, <, >, & and
+/// Intersect expect sorted rectangles (left <= right, bottom <= top) and give
+/// unsorted ones whatever their comparisons produce. All tests are exact
+/// except == and !=, which use GMTR_TOL. Plain value: four doubles.
+class GMTRRT_API CGMTRHVRect {
+public:
+    /// (0, 0, 0, 0).
+    CGMTRHVRect();
+    CGMTRHVRect(double left, double bottom, double right, double top);
+    /// left, bottom from `p1` and right, top from `p2`; not sorted.
+    CGMTRHVRect(CGMTRPoint2D& p1, CGMTRPoint2D& p2);
+    CGMTRHVRect(CGMTRHVRect const& other);
+    CGMTRHVRect& operator=(CGMTRHVRect const& other);
+    ~CGMTRHVRect();
+
+    void Bounds(double left, double bottom, double right, double top);
+    /// Writes the four fields; a null pointer is skipped.
+    void Bounds(double* left, double* bottom, double* right, double* top) const;
+    /// lb = (left, bottom), rt = (right, top).
+    void Bounds(CGMTRPoint2D& lb, CGMTRPoint2D& rt) const;
+    /// As above through pointers; a null pointer is skipped.
+    void Bounds(CGMTRPoint2D* lb, CGMTRPoint2D* rt) const;
+
+    double Left() const;
+    double Bottom() const;
+    double Right() const;
+    double Top() const;
+    void Left(double v);
+    void Bottom(double v);
+    void Right(double v);
+    void Top(double v);
+
+    CGMTRPoint2D TopLeft();
+    CGMTRPoint2D TopRight();
+    CGMTRPoint2D BottomLeft();
+    CGMTRPoint2D BottomRight();
+    /// ((left + right) / 2, (bottom + top) / 2).
+    CGMTRPoint2D Center();
+    /// right - left (negative when unsorted).
+    double Width() const;
+    /// top - bottom (negative when unsorted).
+    double Height() const;
+    /// Writes width and height; neither pointer may be null.
+    void Size(double* width, double* height) const;
+
+    /// Swaps left/right and bottom/top where they are out of order.
+    void SortCorners();
+    /// Sets the sorted rectangle spanned by two corner points.
+    void SortCorners(CGMTRPoint2D& p1, CGMTRPoint2D& p2);
+    /// Scales about the centre by the factor f: 1 keeps the rectangle, 2
+    /// doubles width and height, 0 collapses it to its centre, a negative f
+    /// leaves it unsorted.
+    void Grow(double f);
+    /// Widens each side to `other`'s where that extends further; a default
+    /// rectangle therefore always keeps the origin in the union.
+    void Combine(CGMTRHVRect& other);
+    /// Replaces the rectangle by the sorted bounding box of its four corners
+    /// transformed by `m` (larger than the image under a rotation).
+    void MatrixTransform(CGMTRMatrix2D const& m);
+    /// MatrixTransform with the transform's matrix.
+    void Transform(CGMTRTransform2D const& t);
+
+    /// left <= p.x <= right and bottom <= p.y <= top: edges count as inside.
+    bool Contains(CGMTRPoint2D const& p) const;
+    /// IsEqualValue on left, right, bottom and top.
+    bool operator==(CGMTRHVRect const& b) const;
+    bool operator!=(CGMTRHVRect const& b) const;
+    /// This rectangle lies inside `b`; edges may coincide.
+    bool operator<(CGMTRHVRect const& b) const;
+    /// `b` lies strictly inside this rectangle (no edge may coincide), so
+    /// a > b is not the same as b < a.
+    bool operator>(CGMTRHVRect const& b) const;
+    /// The closed rectangles overlap; touching at an edge or corner counts.
+    bool operator&(CGMTRHVRect const& b) const;
+    /// When the rectangles overlap (as &), writes the overlap rectangle to
+    /// `out` (degenerate when they only touch) and returns true; otherwise
+    /// returns false and leaves `out` untouched.
+    bool Intersect(CGMTRHVRect b, CGMTRHVRect& out) const;
+
+private:
+    double left;
+    double bottom;
+    double right;
+    double top;
+};
+
+#endif // GMTRRT_CGMTRHVRECT_H
