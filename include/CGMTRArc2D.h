@@ -113,9 +113,10 @@ public:
     /// Crossings of this arc with another arc (only read). The point to the
     /// left of the directed line from this centre to the other centre comes
     /// first. Touching circles give the touching point twice when it lies on
-    /// both arcs. Two concentric circles (radii equal within GMTR_TOL, or the
-    /// same centre) give no points: overlapping arcs of one circle have no
-    /// crossing points.
+    /// both arcs. Circles with exactly the same centre give no points: equal
+    /// circles overlap rather than cross (arcs of one circle have no crossing
+    /// points) and the direction between the centres is undefined. Radii or
+    /// centres that are not numbers give no points either.
     void GetCrossPointArc(CGMTRArc2D& other, CGMTRPoint2DCol& points) const;
     /// Points common to this arc and the segment. A line within GMTR_TOL of
     /// tangency gives the tangent point twice (when it passes the filters);
@@ -136,10 +137,12 @@ public:
     /// left of the line from this centre to the other centre is taken.
     /// Nothing is written when no combination gives a centre; only `centre`
     /// is written when a touching point cannot be found on one of the arcs.
-    /// When d exceeds an arc's radius, or d is negative, the inner search
-    /// radius is negative: the search then runs on the reversed start
-    /// direction and any point found still satisfies the distance relations
-    /// of the circles used, but no particular fillet is promised.
+    /// A combination whose search radius (radius + d or radius - d of either
+    /// arc) is not positive is skipped: a circle of radius d >= r cannot lie
+    /// inside a circle of radius r. So a d larger than an arc's radius only
+    /// finds fillets outside that arc. A negative d acts as a fillet of
+    /// radius |d| with the inside and outside combinations exchanged; a d
+    /// that is not a number writes nothing.
     void ArcTangencyDistance(CGMTRArc2D& other, const double& d, CGMTRPoint2D& onThis,
                              CGMTRPoint2D& onOther, CGMTRPoint2D& centre);
     /// Places a circle of radius d touching this arc and the segment near the
@@ -150,11 +153,13 @@ public:
     /// must lie on the segment. Outputs: onLine = touching point on the
     /// segment, onArc = touching point on this arc, centre = centre of the
     /// tangent circle. All three are written, or none.
-    /// When d exceeds this arc's radius (or d is negative) the inner pass
-    /// searches with a negative radius, i.e. on the reflected range; a centre
-    /// found there is still a valid circle of radius |d| touching the
-    /// segment, but onArc is then the arc point in the direction of the
-    /// centre, not a touching point.
+    /// A pass whose search radius (r - d or r + d) is not positive is
+    /// skipped: a circle of radius d >= r cannot lie inside this arc's
+    /// circle, so a d larger than the radius only finds fillets outside the
+    /// arc. A negative d acts as a fillet of radius |d| with both preferences
+    /// exchanged (outside first, right side first); a d that is not a number
+    /// writes nothing. If rounding puts the centre's direction just outside
+    /// the arc's range, onArc is still the circle's point in that direction.
     void LineTangencyDistance(const CGMTRLine2D& line, const CGMTRPoint2D& q, const double& d,
                               CGMTRPoint2D& onLine, CGMTRPoint2D& onArc, CGMTRPoint2D& centre);
 
