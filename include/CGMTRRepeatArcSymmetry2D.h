@@ -1,0 +1,34 @@
+// CGMTRRepeatArcSymmetry2D: copies around an origin that turn with the step.
+#ifndef GMTRRT_CGMTRREPEATARCSYMMETRY2D_H
+#define GMTRRT_CGMTRREPEATARCSYMMETRY2D_H
+
+#include "CGMTRRepeatArc2D.h"
+
+/// Copy i is the point itself rotated about the origin by i space angles (the
+/// reference point is not used), and its angle grows by the same turn:
+/// GetRepeatAngle adds own number * space angle before handing the angle down
+/// the chain. Everything else, the count and the parameters included, is as
+/// in CGMTRRepeatArc2D.
+class GMTRRT_API CGMTRRepeatArcSymmetry2D : public CGMTRRepeatArc2D {
+public:
+    CGMTRRepeatArcSymmetry2D();
+    /// A deep copy: parameters, own count and a copy of the chain.
+    CGMTRRepeatArcSymmetry2D(const CGMTRRepeatArcSymmetry2D& other);
+    /// Replaces parameters, own count and chain by copies of the other's;
+    /// self-assignment is a no-op.
+    CGMTRRepeatArcSymmetry2D& operator=(const CGMTRRepeatArcSymmetry2D& other);
+    ~CGMTRRepeatArcSymmetry2D() override;
+
+    /// own number * space angle + angle (radians, not normalised), then the
+    /// rest of the chain's turn.
+    double GetRepeatAngle(long index, double angle) override;
+    /// REPEAT_ARC_SYMMETRY2D.
+    tagGMTRRepeatType GetRepeatType() override;
+
+protected:
+    CGMTRRepeat* GetSelfCopy() override;
+    void GetOutputPt(long index, const double& x, const double& y, double& outX, double& outY,
+                     const CGMTRPoint2D& ref) override;
+};
+
+#endif // GMTRRT_CGMTRREPEATARCSYMMETRY2D_H

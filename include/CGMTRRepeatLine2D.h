@@ -1,0 +1,51 @@
+// CGMTRRepeatLine2D: copies at equal steps along a straight direction.
+#ifndef GMTRRT_CGMTRREPEATLINE2D_H
+#define GMTRRT_CGMTRREPEATLINE2D_H
+
+#include "CGMTRRepeat.h"
+
+/// Copy i lies i * repeat space away from the point, in the direction of the
+/// line angle: (x + SnapCos(angle) * d, y + SnapSin(angle) * d) with
+/// d = i * space, so axis-parallel lines keep the other coordinate exact.
+/// Copy 0 is the point itself; the reference point is not used and what is
+/// placed is not turned. A new pattern has space 0, angle 0, own count 0.
+///
+/// Copying a pattern copies its whole chain (see CGMTRRepeat); the copy and
+/// the source never share a next pattern.
+class GMTRRT_API CGMTRRepeatLine2D : public CGMTRRepeat {
+public:
+    CGMTRRepeatLine2D();
+    /// A deep copy: parameters, own count and a copy of the chain.
+    CGMTRRepeatLine2D(const CGMTRRepeatLine2D& other);
+    /// Replaces parameters, own count and chain by copies of the other's;
+    /// self-assignment is a no-op.
+    CGMTRRepeatLine2D& operator=(const CGMTRRepeatLine2D& other);
+    ~CGMTRRepeatLine2D() override;
+
+    /// Sets the own count, without any check.
+    void PutCount(long count) override;
+    /// REPEAT_LINE2D.
+    tagGMTRRepeatType GetRepeatType() override;
+
+    /// Sets the line angle (radians, counter-clockwise from +x), the repeat
+    /// space (coordinate units; negative steps against the angle) and the
+    /// own count. The chain is not touched.
+    void ConstructRepeatLine(double angle, double space, long count);
+    /// The direction of the steps in radians; stored as given.
+    double GetLineAngle();
+    void PutLineAngle(double angle);
+    /// The distance between neighbouring copies; stored as given.
+    double GetRepeatSpace();
+    void PutRepeatSpace(double space);
+
+protected:
+    CGMTRRepeat* GetSelfCopy() override;
+    void GetOutputPt(long index, const double& x, const double& y, double& outX, double& outY,
+                     const CGMTRPoint2D& ref) override;
+
+private:
+    double m_dRepeatSpace;
+    double m_dLineAngle;
+};
+
+#endif // GMTRRT_CGMTRREPEATLINE2D_H

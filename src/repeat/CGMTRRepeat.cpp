@@ -1,0 +1,159 @@
+#include "CGMTRRepeat.h"
+
+namespace {
+// own * next with two's-complement wrap-around instead of signed overflow.
+long WrappingProduct(long a, long b) {
+    return static_cast<long>(static_cast<unsigned long>(a) * static_cast<unsigned long>(b));
+}
+} // namespace
+
+CGMTRRepeat::CGMTRRepeat() : m_pNext(nullptr), m_nCount(0) {}
+
+CGMTRRepeat::CGMTRRepeat(const CGMTRRepeat& other) : m_pNext(nullptr), m_nCount(other.m_nCount) {
+    if (other.m_pNext)
+        m_pNext = other.m_pNext->Clone();
+}
+
+CGMTRRepeat& CGMTRRepeat::operator=(const CGMTRRepeat& other) {
+    if (this == &other)
+        return *this;
+    // Copy first and release afterwards: `other` may live inside the chain
+    // that is about to be deleted.
+    CGMTRRepeat* copy = other.m_pNext ? other.m_pNext->Clone() : nullptr;
+    const long count = other.m_nCount;
+    CGMTRRepeat* old = m_pNext;
+    m_pNext = copy;
+    m_nCount = count;
+    delete old;
+    return *this;
+}
+
+CGMTRRepeat::~CGMTRRepeat() {
+    // Unlink the chain and delete it pattern by pattern, so that a long chain
+    // does not nest one destructor call per pattern on the stack.
+    CGMTRRepeat* p = m_pNext;
+    m_pNext = nullptr;
+    while (p) {
+        CGMTRRepeat* next = p->m_pNext;
+        p->m_pNext = nullptr;
+        delete p;
+        p = next;
+    }
+}
+
+long CGMTRRepeat::GetCount() {
+    if (!m_pNext)
+        return m_nCount;
+    const long m = m_pNext->GetCount();
+    if (m == 0)
+        return m_nCount;
+    return WrappingProduct(m_nCount, m);
+}
+
+long CGMTRRepeat::GetCurrentCount() {
+    return m_nCount;
+}
+
+void CGMTRRepeat::GetChildIndex(long index, long& own, long& child) {
+    own = 0;
+    child = 0;
+    // A pattern without copies, or the last one, keeps the whole number; this
+    // also keeps a zero count out of the division.
+    if (m_nCount != 0 && m_pNext && index >= m_nCount) {
+        own = index % m_nCount;
+        child = index / m_nCount;
+    } else {
+        own = index;
+    }
+}
+
+CGMTRPoint2D CGMTRRepeat::GetRepeatPoint(long index, const CGMTRPoint2D& point,
+                                         const CGMTRPoint2D& ref) {
+    double x = point.X();
+    double y = point.Y();
+    double rx = 0.0;
+    double ry = 0.0;
+    GetRepeatPoint2(index, x, y, &rx, &ry, ref);
+    return CGMTRPoint2D(rx, ry);
+}
+
+void CGMTRRepeat::GetRepeatPoint2(long index, double& x, double& y, double* outX, double* outY,
+                                  const CGMTRPoint2D& ref) {
+    // Walk down the chain without recursion or copies: each pattern places the
+    // previous pattern's result by its own number.
+    double cx = x;
+    double cy = y;
+    CGMTRRepeat* p = this;
+    long n = index;
+    for (;;) {
+        long own = 0;
+        long child = 0;
+        p->GetChildIndex(n, own, child);
+        double tx = 0.0;
+        double ty = 0.0;
+        p->GetOutputPt(own, cx, cy, tx, ty, ref);
+        cx = tx;
+        cy = ty;
+        if (child <= 0)
+            break;
+        p = p->m_pNext; // GetChildIndex gives child > 0 only with a next pattern
+        n = child;
+    }
+    if (outX)
+        *outX = cx;
+    if (outY)
+        *outY = cy;
+}
+
+double CGMTRRepeat::GetRepeatAngle(long index, double angle) {
+    long own = 0;
+    long child = 0;
+    GetChildIndex(index, own, child);
+    if (child > 0)
+        return m_pNext->GetRepeatAngle(child, angle);
+    return angle;
+}
+
+void CGMTRRepeat::SetRepeat(CGMTRRepeat* repeat) {
+    if (repeat) {
+        if (m_pNext) {
+            m_pNext->SetRepeat(repeat);
+            return;
+        }
+        // The copy is complete before it is linked in, so even a pattern of
+        // this very chain is copied as it stands and no cycle can form.
+        m_pNext = repeat->Clone();
+        return;
+    }
+    if (!m_pNext)
+        return;
+    if (m_pNext->m_pNext) {
+        m_pNext->SetRepeat(nullptr);
+        return;
+    }
+    delete m_pNext;
+    m_pNext = nullptr;
+}
+
+CGMTRRepeat* CGMTRRepeat::GetRepeat() {
+    return m_pNext ? m_pNext->Clone() : nullptr;
+}
+
+CGMTRRepeat* CGMTRRepeat::Clone() {
+    // Copy the patterns one by one and link the copies in order; the result
+    // equals copying the next pattern's chain and appending it, in linear time.
+    CGMTRRepeat* head = GetSelfCopy();
+    if (!head)
+        return nullptr;
+    CGMTRRepeat* tail = head;
+    for (CGMTRRepeat* p = m_pNext; p; p = p->m_pNext) {
+        CGMTRRepeat* copy = p->GetSelfCopy();
+        if (!copy) {
+            delete head;
+            return nullptr;
+        }
+        tail->m_pNext = copy;
+        tail = copy;
+    }
+    return head;
+}
