@@ -1,0 +1,90 @@
+// CGMTRPoint3D: a location in space of three doubles.
+#ifndef GMTRRT_CGMTRPOINT3D_H
+#define GMTRRT_CGMTRPOINT3D_H
+
+#include "GMTRRT.h"
+
+class CGMTRVector3D;
+class CGMTRMatrix3D;
+class CGMTRRotate3D;
+class CGMTRTransform3D;
+
+/// A plain value of three doubles (x, y, z), in this order and nothing else;
+/// the default is the origin. The operators that return a point leave this
+/// one unchanged. Division by exactly 0.0 (either sign) is skipped silently.
+/// Points are row vectors: multiplying by a matrix M gives (x, y, z) M, so
+/// (1, 0, 0) becomes the first row of M. Equality is tolerant per field
+/// (|other - this| < GMTR_TOL, strict).
+class GMTRRT_API CGMTRPoint3D {
+public:
+    /// The origin.
+    CGMTRPoint3D();
+    CGMTRPoint3D(double const& x, double const& y, double const& z);
+    CGMTRPoint3D(CGMTRPoint3D const& other);
+    CGMTRPoint3D& operator=(CGMTRPoint3D const& other);
+
+    /// (-x, -y, -z).
+    CGMTRPoint3D operator-() const;
+    /// (x - d, y - d, z - d).
+    CGMTRPoint3D operator-(double const& d) const;
+    /// This point minus q, field by field.
+    CGMTRPoint3D operator-(CGMTRPoint3D const& q) const;
+    /// This point moved back by v.
+    CGMTRPoint3D operator-(CGMTRVector3D const& v) const;
+    /// The field-by-field sum.
+    CGMTRPoint3D operator+(CGMTRPoint3D const& q) const;
+    /// This point moved by v.
+    CGMTRPoint3D operator+(CGMTRVector3D const& v) const;
+    /// (x + d, y + d, z + d).
+    CGMTRPoint3D operator+(double const& d) const;
+    /// (x * d, y * d, z * d).
+    CGMTRPoint3D operator*(double const& d) const;
+    /// (x / d, y / d, z / d); an unchanged copy when d is exactly 0.0.
+    CGMTRPoint3D operator/(double const& d) const;
+
+    void operator+=(double const& d);
+    void operator-=(double const& d);
+    void operator+=(CGMTRPoint3D const& q);
+    void operator-=(CGMTRPoint3D const& q);
+    void operator+=(CGMTRVector3D const& v);
+    void operator-=(CGMTRVector3D const& v);
+    /// Multiplies each field by d.
+    void operator*=(double const& d);
+    /// Divides each field by d; no change when d is exactly 0.0.
+    void operator/=(double const& d);
+    /// The point becomes (x, y, z) M, all three results from the old fields.
+    void operator*=(CGMTRMatrix3D const& m);
+
+    /// 1 when |q - this| < GMTR_TOL for each of x, y and z, else 0.
+    int operator==(CGMTRPoint3D const& q);
+    /// 1 when |q - this| >= GMTR_TOL for some field, else 0. Not simply the
+    /// negation of operator==: a NaN field makes both operators give 0.
+    int operator!=(CGMTRPoint3D const& q);
+    /// Euclidean distance to q.
+    double Distance3D(CGMTRPoint3D const& q);
+    /// Moves the point by v (as operator+= with the vector).
+    void Transfer(CGMTRVector3D const& v);
+
+    /// Rotates about the origin: p becomes p R, R the rotation's matrix.
+    void Rotate(CGMTRRotate3D const& r);
+    /// Rotates about the centre: subtracts it, rotates, adds it back. The
+    /// centre itself is a fixed point.
+    void RotateForPoint(CGMTRRotate3D const& r, CGMTRPoint3D const& centre);
+    /// Applies the rigid transform: rotation first, then translation, so p
+    /// becomes p R + v.
+    void TransForm(CGMTRTransform3D const& t);
+
+    double X() const;
+    double Y() const;
+    double Z() const;
+    void X(double const& x);
+    void Y(double const& y);
+    void Z(double const& z);
+
+private:
+    double x;
+    double y;
+    double z;
+};
+
+#endif // GMTRRT_CGMTRPOINT3D_H
