@@ -1,0 +1,284 @@
+// The polymorphic entity interface: virtual slot order, exported tables,
+// copying, ownership and dispatch, for both entity kinds.
+#include "CGMTRArc2D.h"
+#include "CGMTRLine2D.h"
+#include "CGMTRPoint2DCol.h"
+
+#include <gtest/gtest.h>
+
+#include <dlfcn.h>
+
+#include <cmath>
+#include <cstddef>
+#include <cstring>
+#include <random>
+#include <string>
+#include <vector>
+
+namespace {
+
+CGMTRPoint2D P(double x, double y) {
+    return CGMTRPoint2D(x, y);
+}
+
+CGMTRArc2D Arc(double cx, double cy, double r, double start, double sweep) {
+    CGMTRArc2D arc;
+    arc.PutBasePoint(P(cx, cy));
+    arc.PutBaseVector(CGMTRVector2D(r * std::cos(start), r * std::sin(start)));
+    arc.PutSweepAngle(sweep);
+    return arc;
+}
+
+void* Library() {
+    static void* handle = dlopen(GMTRRT_LIBRARY_PATH, RTLD_NOW);
+    return handle;
+}
+
+// Vtable slot addressed by a pointer to a virtual member (Itanium ABI: the
+// pointer holds 1 + the byte offset of the slot).
+template <class F> std::ptrdiff_t SlotOf(F member) {
+    struct Rep {
+        std::ptrdiff_t ptr, adj;
+    } rep;
+    static_assert(sizeof(member) == sizeof(rep), "Itanium member pointer");
+    std::memcpy(&rep, &member, sizeof(rep));
+    return (rep.ptr - 1) / static_cast<std::ptrdiff_t>(sizeof(void*));
+}
+
+template <class C> std::vector<std::ptrdiff_t> HeaderSlots() {
+    return {SlotOf(&C::get_GeometryType),
+            SlotOf(&C::FGetStartPoint),
+            SlotOf(&C::FGetEndPoint),
+            SlotOf(&C::FGetMidPoint),
+            SlotOf(&C::FDistance),
+            SlotOf(&C::FGetNearestPoint),
+            SlotOf(&C::Clone),
+            SlotOf(&C::Release),
+            SlotOf(&C::FGetCrossPoint),
+            SlotOf(&C::GetRectBox),
+            SlotOf(&C::Distance),
+            SlotOf(&C::DistanceToPercent),
+            SlotOf(&C::PointToPercent),
+            SlotOf(&C::PercentToPoint)};
+}
+
+// Mangled names of the destructors and the fourteen operations, slot by slot.
+std::vector<std::string> SlotSymbols(const std::string& cls) {
+    return {"_ZN" + cls + "D1Ev",
+            "_ZN" + cls + "D0Ev",
+            "_ZNK" + cls + "16get_GeometryTypeEv",
+            "_ZNK" + cls + "14FGetStartPointEv",
+            "_ZNK" + cls + "12FGetEndPointEv",
+            "_ZNK" + cls + "12FGetMidPointEv",
+            "_ZNK" + cls + "9FDistanceERK12CGMTRPoint2D",
+            "_ZNK" + cls + "16FGetNearestPointERK12CGMTRPoint2D",
+            "_ZNK" + cls + "5CloneEv",
+            "_ZN" + cls + "7ReleaseEv",
+            "_ZNK" + cls + "14FGetCrossPointEP14CGMTRBaseGeo2DR15CGMTRPoint2DCol",
+            "_ZNK" + cls + "10GetRectBoxERdS0_S0_S0_",
+            "_ZNK" + cls + "8DistanceERK12CGMTRPoint2D",
+            "_ZNK" + cls + "17DistanceToPercentERKsRKd",
+            "_ZNK" + cls + "14PointToPercentERK12CGMTRPoint2D",
+            "_ZNK" + cls + "14PercentToPointERKd"};
+}
+
+void ExpectLibraryVtable(const CGMTRBaseGeo2D& entity, const std::string& cls) {
+    void* const* vt = *reinterpret_cast<void* const* const*>(&entity);
+    void* table = dlsym(Library(), ("_ZTV" + cls).c_str());
+    ASSERT_NE(table, nullptr) << cls;
+    // The object points past the offset-to-top and type-information words.
+    EXPECT_EQ(static_cast<const void*>(vt), static_cast<void**>(table) + 2) << cls;
+    const std::vector<std::string> names = SlotSymbols(cls);
+    for (size_t k = 0; k < names.size(); ++k) {
+        void* fn = dlsym(Library(), names[k].c_str());
+        ASSERT_NE(fn, nullptr) << names[k];
+        EXPECT_EQ(vt[k], fn) << "slot " << k << " should hold " << names[k];
+    }
+}
+
+// An entity of a kind neither concrete class knows.
+class Stranger : public CGMTRBaseGeo2D {
+public:
+    tagGMTRGeometryType get_GeometryType() const override {
+        return static_cast<tagGMTRGeometryType>(7);
+    }
+    CGMTRPoint2D FGetStartPoint() const override { return CGMTRPoint2D(); }
+    CGMTRPoint2D FGetEndPoint() const override { return CGMTRPoint2D(); }
+    CGMTRPoint2D FGetMidPoint() const override { return CGMTRPoint2D(); }
+    double FDistance(const CGMTRPoint2D&) const override { return 0; }
+    CGMTRPoint2D FGetNearestPoint(const CGMTRPoint2D&) const override { return CGMTRPoint2D(); }
+    CGMTRBaseGeo2D* Clone() const override { return new Stranger(*this); }
+    void Release() override { delete this; }
+    void FGetCrossPoint(CGMTRBaseGeo2D*, CGMTRPoint2DCol&) const override {}
+    void GetRectBox(double&, double&, double&, double&) const override {}
+    double Distance(const CGMTRPoint2D&) const override { return 0; }
+    double DistanceToPercent(const short&, const double&) const override { return -1.0; }
+    double PointToPercent(const CGMTRPoint2D&) const override { return -1.0; }
+    CGMTRPoint2D PercentToPoint(const double&) const override { return CGMTRPoint2D(); }
+};
+
+// Entities whose own percent and distance answers differ from the base class:
+// the library must reach them through the virtual table.
+class SpyLine : public CGMTRLine2D {
+public:
+    SpyLine(const CGMTRPoint2D& a, const CGMTRPoint2D& b) : CGMTRLine2D(a, b) {}
+    double Distance(const CGMTRPoint2D&) const override { return 42.0; }
+    double PointToPercent(const CGMTRPoint2D&) const override { return -1.0; }
+};
+
+class SpyArc : public CGMTRArc2D {
+public:
+    explicit SpyArc(const CGMTRArc2D& a) : CGMTRArc2D(a) {}
+    double Distance(const CGMTRPoint2D&) const override { return 42.0; }
+    double PointToPercent(const CGMTRPoint2D&) const override { return -1.0; }
+};
+
+} // namespace
+
+TEST(EntityInterface, VirtualSlotOrderIsPinned) {
+    const std::vector<std::ptrdiff_t> base = HeaderSlots<CGMTRBaseGeo2D>();
+    for (size_t k = 0; k < base.size(); ++k) {
+        EXPECT_EQ(base[k], static_cast<std::ptrdiff_t>(k + 2)) << "operation " << k + 1;
+    }
+    EXPECT_EQ(HeaderSlots<CGMTRLine2D>(), base);
+    EXPECT_EQ(HeaderSlots<CGMTRArc2D>(), base);
+
+    // The library's own tables hold the named members in that order.
+    ASSERT_NE(Library(), nullptr) << dlerror();
+    ExpectLibraryVtable(CGMTRLine2D(), "11CGMTRLine2D");
+    ExpectLibraryVtable(CGMTRArc2D(), "10CGMTRArc2D");
+    EXPECT_NE(dlsym(Library(), "_ZTV14CGMTRBaseGeo2D"), nullptr);
+}
+
+TEST(EntityInterface, KindsCopiesAndOwnership) {
+    EXPECT_EQ(CGMTRLine2D().get_GeometryType(), 0);
+    EXPECT_EQ(CGMTRArc2D().get_GeometryType(), 1);
+
+    CGMTRLine2D line(P(1e6 + 1, -2), P(3, 1e6 + 4));
+    CGMTRArc2D circle = Arc(1, 2, 3, 0.5, GMTR_2PI);
+    CGMTRArc2D arc = Arc(-1e6, 5, 2, -2.0, -1.25);
+    const CGMTRBaseGeo2D* originals[] = {&line, &circle, &arc};
+    for (const CGMTRBaseGeo2D* original : originals) {
+        CGMTRBaseGeo2D* copy = original->Clone();
+        ASSERT_NE(copy, nullptr);
+        ASSERT_NE(copy, original);
+        EXPECT_EQ(copy->get_GeometryType(), original->get_GeometryType());
+        // Every field after the table pointer is equal (no padding compared).
+        const size_t fields = original->get_GeometryType() == GEOMETRY_LINE2D
+                                  ? 4 * sizeof(double)
+                                  : 6 * sizeof(double) + sizeof(int);
+        EXPECT_EQ(std::memcmp(reinterpret_cast<const char*>(copy) + sizeof(void*),
+                              reinterpret_cast<const char*>(original) + sizeof(void*), fields),
+                  0);
+        copy->Release();
+    }
+
+    // The full-circle flag travels with a clone and keeps the sweep at 2pi.
+    CGMTRBaseGeo2D* full = circle.Clone();
+    auto* fullArc = static_cast<CGMTRArc2D*>(full);
+    EXPECT_EQ(fullArc->GetSweepAngle(), GMTR_2PI);
+    fullArc->PutBasePoint(P(100, 100));
+    fullArc->PutBaseVector(CGMTRVector2D(0, 7));
+    EXPECT_EQ(fullArc->GetSweepAngle(), GMTR_2PI);
+    EXPECT_EQ(circle.GetBasePoint().X(), 1); // the original is independent
+    EXPECT_NEAR(circle.GetRadius(), 3, 1e-15);
+    full->Release();
+
+    CGMTRBaseGeo2D* lineCopy = line.Clone();
+    static_cast<CGMTRLine2D*>(lineCopy)->put_EndPoint(P(0, 0));
+    EXPECT_EQ(line.get_EndPoint().X(), 3);
+    lineCopy->Release();
+
+    CGMTRLine2D lineTarget;
+    EXPECT_EQ(&(lineTarget = line), &lineTarget);
+    EXPECT_EQ(lineTarget.get_EndPoint().Y(), line.get_EndPoint().Y());
+    CGMTRArc2D arcTarget;
+    EXPECT_EQ(&(arcTarget = circle), &arcTarget);
+    EXPECT_EQ(arcTarget.GetSweepAngle(), GMTR_2PI);
+}
+
+TEST(EntityInterface, BasePointerGivesTheConcreteAnswers) {
+    std::mt19937 rng(5);
+    std::uniform_real_distribution<double> coord(-30.0, 30.0);
+    CGMTRLine2D line(P(-4, 1), P(6, -3));
+    CGMTRArc2D arc = Arc(2, 1, 5, 1.0, -2.5);
+    const CGMTRBaseGeo2D* gl = &line;
+    const CGMTRBaseGeo2D* ga = &arc;
+    for (int i = 0; i < 200; ++i) {
+        const CGMTRPoint2D q(coord(rng), coord(rng));
+        EXPECT_EQ(gl->FDistance(q), line.Distance(q));
+        EXPECT_EQ(ga->FDistance(q), arc.Distance(q));
+        EXPECT_EQ(gl->FGetNearestPoint(q).X(), line.GetNearestPoint(q).X());
+        EXPECT_EQ(ga->FGetNearestPoint(q).Y(), arc.GetNearestPoint(q).Y());
+        EXPECT_NEAR(gl->FDistance(q), q.Distance2D(gl->FGetNearestPoint(q)), 1e-12);
+        EXPECT_NEAR(ga->FDistance(q), q.Distance2D(ga->FGetNearestPoint(q)), 1e-12);
+    }
+    EXPECT_EQ(gl->FGetStartPoint().X(), line.get_BasePoint().X());
+    EXPECT_EQ(gl->FGetEndPoint().Y(), line.get_EndPoint().Y());
+    EXPECT_EQ(gl->FGetMidPoint().X(), line.GetMidPoint().X());
+    EXPECT_EQ(ga->FGetStartPoint().X(), arc.GetStartPoint().X());
+    EXPECT_EQ(ga->FGetEndPoint().Y(), arc.GetEndPoint().Y());
+    // Both kinds: percent 0 and 1 are the start and end, and the parametrisation
+    // round-trips through the interface.
+    for (const CGMTRBaseGeo2D* e : {gl, ga}) {
+        const CGMTRPoint2D s = e->PercentToPoint(0.0), t = e->PercentToPoint(1.0);
+        EXPECT_NEAR(s.Distance2D(e->FGetStartPoint()), 0, 1e-12);
+        EXPECT_NEAR(t.Distance2D(e->FGetEndPoint()), 0, 1e-12);
+        EXPECT_NEAR(e->PointToPercent(e->PercentToPoint(0.3)), 0.3, 1e-9);
+        EXPECT_NEAR(e->PointToPercent(e->FGetMidPoint()), 0.5, 1e-9);
+        double minX, maxX, maxY, minY;
+        e->GetRectBox(minX, maxX, maxY, minY);
+        EXPECT_LE(minX, maxX);
+        EXPECT_LE(minY, maxY);
+    }
+}
+
+TEST(EntityInterface, LibraryCallsOwnQueriesThroughTheVirtualTable) {
+    SpyLine line(P(0, 0), P(10, 0));
+    EXPECT_EQ(line.FDistance(P(5, 1)), 42.0);
+    EXPECT_EQ(line.CheckVerticalPointInRange(P(5, 1)), 0);
+    EXPECT_EQ(CGMTRLine2D(P(0, 0), P(10, 0)).CheckVerticalPointInRange(P(5, 1)), 1);
+    SpyArc arc(Arc(0, 0, 10, 0, GMTR_HALF_PI));
+    EXPECT_EQ(arc.FDistance(P(5, 1)), 42.0);
+    EXPECT_EQ(arc.CheckVerticalPointInRange(P(3, 3)), 0);
+}
+
+TEST(EntityInterface, EveryPairIntersectsFromEitherSide) {
+    CGMTRLine2D h(P(-5, 0), P(5, 0));
+    CGMTRLine2D v(P(0.5, -5), P(0.5, 5));
+    CGMTRArc2D unit = Arc(0, 0, 1, 0, GMTR_2PI);
+    CGMTRArc2D wide = Arc(1, 0, 1.5, 0.3, GMTR_2PI);
+    CGMTRBaseGeo2D* all[] = {&h, &v, &unit, &wide};
+    Stranger stranger;
+    for (int i = 0; i < 4; ++i) {
+        CGMTRPoint2DCol none;
+        all[i]->FGetCrossPoint(&stranger, none);
+        EXPECT_EQ(none.GetCount(), 0);
+        for (int j = 0; j < 4; ++j) {
+            if (i == j) {
+                continue;
+            }
+            CGMTRPoint2DCol ij, ji;
+            ij.Add(P(-99, -99)); // results are appended after existing points
+            all[i]->FGetCrossPoint(all[j], ij);
+            all[j]->FGetCrossPoint(all[i], ji);
+            const int expected = (i < 2 && j < 2) ? 1 : 2;
+            ASSERT_EQ(ij.GetCount(), expected + 1) << i << " with " << j;
+            ASSERT_EQ(ji.GetCount(), expected) << j << " with " << i;
+            CGMTRPoint2D first;
+            ij.get_Item(0, first);
+            EXPECT_EQ(first.X(), -99);
+            for (long k = 0; k < expected; ++k) {
+                CGMTRPoint2D a, b;
+                ij.get_Item(k + 1, a);
+                EXPECT_LT(all[i]->Distance(a), 1e-12);
+                EXPECT_LT(all[j]->Distance(a), 1e-12);
+                // A segment and an arc agree on the order; two arcs each put
+                // the crossing left of the line between their centres first.
+                ji.get_Item((i >= 2 && j >= 2) ? 1 - k : k, b);
+                EXPECT_NEAR(a.X(), b.X(), 1e-12);
+                EXPECT_NEAR(a.Y(), b.Y(), 1e-12);
+            }
+        }
+    }
+}
