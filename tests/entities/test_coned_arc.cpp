@@ -1,0 +1,202 @@
+// Joining two arcs of one circle into their union.
+#include "CGMTRArc2D.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <random>
+
+namespace {
+
+double Deg(double d) {
+    return d * GMTR_PI / 180.0;
+}
+
+CGMTRArc2D MakeArc(double cx, double cy, double r, double start, double sweep) {
+    CGMTRArc2D arc;
+    arc.PutBasePoint(CGMTRPoint2D(cx, cy));
+    arc.PutBaseVector(CGMTRVector2D(r * std::cos(start), r * std::sin(start)));
+    arc.PutSweepAngle(sweep);
+    return arc;
+}
+
+// Every field of the arc equals the other's exactly.
+void ExpectSameFields(const CGMTRArc2D& a, const CGMTRArc2D& b) {
+    EXPECT_EQ(a.GetBasePoint().X(), b.GetBasePoint().X());
+    EXPECT_EQ(a.GetBasePoint().Y(), b.GetBasePoint().Y());
+    EXPECT_EQ(a.GetBaseVector().X(), b.GetBaseVector().X());
+    EXPECT_EQ(a.GetBaseVector().Y(), b.GetBaseVector().Y());
+    EXPECT_EQ(a.GetMidVector().X(), b.GetMidVector().X());
+    EXPECT_EQ(a.GetMidVector().Y(), b.GetMidVector().Y());
+    EXPECT_EQ(a.GetSweepAngle(), b.GetSweepAngle());
+}
+
+void ExpectAngle(double actual, double expected) {
+    EXPECT_NEAR(NormalizeSignedAngle(actual - expected), 0.0, 1e-9) << actual << " vs " << expected;
+}
+
+// One configuration, in degrees, with the expected answer.
+struct Case {
+    const char* name;
+    double startA, sweepA, startB, sweepB;
+    int joined;
+    bool touched; // the result arc is rewritten
+    double start, sweep;
+    bool full;
+};
+
+const Case kCases[] = {
+    {"overlap", 0, 90, 45, 90, 1, true, 0, 135, false},
+    {"touching", 0, 90, 90, 90, 1, true, 0, 180, false},
+    {"apart", 0, 90, 180, 90, 0, false, 0, 0, false},
+    {"opposite directions", 0, 90, 180, -90, 1, true, 0, 180, false},
+    {"other inside", 0, 180, 45, 45, 1, true, 0, 180, false},
+    {"this inside", 45, 45, 0, 180, 1, true, 0, 180, false},
+    {"both clockwise", 90, -90, 45, -90, 1, true, 90, -135, false},
+    {"clockwise leads", 0, 45, 135, -135, 1, true, 135, -135, false},
+    {"cover the circle", 0, 270, 180, 270, 1, true, 0, 360, true},
+    {"identical", 30, 120, 30, 120, 0, true, 30, 120, false},
+    {"same points reversed", 0, 90, 90, -90, 0, true, 0, 90, false},
+    {"zero-length arc inside", 0, 90, 45, 0, 1, true, 0, 90, false},
+};
+
+enum class Target { Copy, This, Other };
+
+// Runs one case with the centre (cx, cy), radius r, every angle turned by
+// `offset` degrees and, when `mirror`, reflected across the x axis.
+void RunCase(const Case& c, double cx, double cy, double r, double offset, bool mirror,
+             Target target) {
+    const double m = mirror ? -1.0 : 1.0;
+    CGMTRArc2D a = MakeArc(cx, cy, r, Deg(m * c.startA + offset), Deg(m * c.sweepA));
+    CGMTRArc2D b = MakeArc(cx, cy, r, Deg(m * c.startB + offset), Deg(m * c.sweepB));
+    CGMTRArc2D copy = MakeArc(cx, cy, 3 * r, 1.0, 0.5); // its radius must stay
+    CGMTRArc2D& result = target == Target::Copy ? copy : target == Target::This ? a : b;
+    const CGMTRArc2D before = result;
+
+    EXPECT_EQ(a.GetConedArc(b, result), c.joined);
+    if (!c.touched) {
+        ExpectSameFields(result, before);
+        return;
+    }
+    const double radius = target == Target::Copy ? 3 * r : r;
+    EXPECT_NEAR(result.GetRadius(), radius, 1e-12 * radius);
+    EXPECT_EQ(result.GetBasePoint().X(), cx);
+    EXPECT_EQ(result.GetBasePoint().Y(), cy);
+    if (c.full) {
+        // Equal sweeps may differ in the last bit once read back, so either
+        // arc may lead and lend the full circle its start.
+        const double s = result.GetBaseAngle();
+        const double d1 = NormalizeSignedAngle(s - Deg(m * c.startA + offset));
+        const double d2 = NormalizeSignedAngle(s - Deg(m * c.startB + offset));
+        EXPECT_LT(std::min(std::fabs(d1), std::fabs(d2)), 1e-9);
+        EXPECT_EQ(result.GetSweepAngle(), 2 * GMTR_PI);
+        return;
+    }
+    ExpectAngle(result.GetBaseAngle(), Deg(m * c.start + offset));
+    EXPECT_NEAR(result.GetSweepAngle(), Deg(m * c.sweep), 1e-9);
+}
+
+} // namespace
+
+TEST(ConedArc, ConfigurationsInBothDirectionsAnywhereWithAnyResultArc) {
+    for (const Case& c : kCases)
+        for (double offset : {0.0, 100.0, -170.0})
+            for (bool mirror : {false, true})
+                for (Target t : {Target::Copy, Target::This, Target::Other}) {
+                    SCOPED_TRACE(testing::Message() << c.name << " offset " << offset << " mirror "
+                                                    << mirror << " target " << static_cast<int>(t));
+                    RunCase(c, 0, 0, 10, offset, mirror, t);
+                    RunCase(c, 1e6 + 0.25, -2e6, 250, offset, mirror, t);
+                }
+}
+
+TEST(ConedArc, DifferentCirclesAreNotJoined) {
+    const CGMTRArc2D a = MakeArc(0, 0, 10, 0, Deg(90));
+    auto join = [&](double cx, double cy, double r) {
+        CGMTRArc2D thisArc = a, other = MakeArc(cx, cy, r, Deg(45), Deg(90));
+        CGMTRArc2D result = a;
+        const int joined = thisArc.GetConedArc(other, result);
+        if (joined == 0 && !(cx == 0 && cy == 0 && r == 10))
+            ExpectSameFields(result, a);
+        return joined;
+    };
+    EXPECT_EQ(join(0, 0, 10), 1);
+    EXPECT_EQ(join(1e-9, 0, 10), 0);
+    EXPECT_EQ(join(0, -1e-9, 10), 0);
+    EXPECT_EQ(join(0.99e-10, 0, 10), 1); // centres: the sum of differences counts
+    EXPECT_EQ(join(0.6e-10, 0.6e-10, 10), 0);
+    EXPECT_EQ(join(0, 0, 10 + 0.5e-10), 1);
+    EXPECT_EQ(join(0, 0, 10 + 1e-9), 0);
+    EXPECT_EQ(join(0, 0, 5), 0);
+}
+
+TEST(ConedArc, TouchingWithinTheToleranceOnly) {
+    CGMTRArc2D a = MakeArc(0, 0, 1, 0, GMTR_HALF_PI);
+    CGMTRArc2D near = MakeArc(0, 0, 1, GMTR_HALF_PI + 0.5e-10, GMTR_HALF_PI);
+    CGMTRArc2D gap = MakeArc(0, 0, 1, GMTR_HALF_PI + 2e-10, GMTR_HALF_PI);
+    CGMTRArc2D result = a;
+    EXPECT_EQ(a.GetConedArc(near, result), 1);
+    // The union runs to pi + 0.5e-10; turning the mid vector by a hair more
+    // than a quarter turn snaps, so the sweep reads back within GMTR_TOL.
+    EXPECT_NEAR(result.GetSweepAngle(), GMTR_PI + 0.5e-10, GMTR_TOL);
+    result = a;
+    EXPECT_EQ(a.GetConedArc(gap, result), 0);
+    ExpectSameFields(result, a);
+}
+
+TEST(ConedArc, UnionOfRandomOverlappingPieces) {
+    // Build the union first, cut two overlapping pieces from it, give each a
+    // random direction, and join them back.
+    std::mt19937 gen(12345);
+    std::uniform_real_distribution<double> unit(0.0, 1.0);
+    for (int i = 0; i < 500; ++i) {
+        const double u0 = (unit(gen) * 2 - 1) * GMTR_PI;
+        const double su = (0.2 + 1.6 * unit(gen)) * GMTR_PI * (unit(gen) < 0.5 ? 1 : -1);
+        const double t2 = 0.05 + 0.4 * unit(gen), t1 = t2 + 0.05 + 0.45 * unit(gen);
+        double a0 = u0, a1 = u0 + t1 * su, b0 = u0 + t2 * su, b1 = u0 + su;
+        const bool flipA = unit(gen) < 0.5, flipB = unit(gen) < 0.5;
+        if (flipA)
+            std::swap(a0, a1);
+        if (flipB)
+            std::swap(b0, b1);
+        CGMTRArc2D a = MakeArc(-3e5, 7e5, 40, a0, a1 - a0);
+        CGMTRArc2D b = MakeArc(-3e5, 7e5, 40, b0, b1 - b0);
+        CGMTRArc2D result = a;
+        SCOPED_TRACE(i);
+        ASSERT_EQ(a.GetConedArc(b, result), 1);
+        // The union runs the way the longer piece runs.
+        const bool aLeads = std::fabs(a1 - a0) >= std::fabs(b1 - b0);
+        const bool reversed = aLeads ? flipA : flipB;
+        ExpectAngle(result.GetBaseAngle(), reversed ? u0 + su : u0);
+        EXPECT_NEAR(result.GetSweepAngle(), reversed ? -su : su, 1e-9);
+    }
+}
+
+TEST(ConedArc, FullCircleResultFromOppositeDirections) {
+    // 0 to 270 counter-clockwise and 180 to -90 clockwise (the points from
+    // 180 round to 270 and on to 90) cover the circle between them.
+    CGMTRArc2D a = MakeArc(5, 5, 2, 0, Deg(270));
+    CGMTRArc2D b = MakeArc(5, 5, 2, Deg(180), Deg(-270));
+    EXPECT_EQ(a.GetConedArc(b, a), 1);
+    EXPECT_EQ(a.GetSweepAngle(), 2 * GMTR_PI);
+    const CGMTRPoint2D s = a.GetStartPoint(), e = a.GetEndPoint();
+    EXPECT_NEAR(s.X(), e.X(), 1e-12);
+    EXPECT_NEAR(s.Y(), e.Y(), 1e-12);
+}
+
+TEST(ConedArc, DegenerateArcsDoNotCrash) {
+    const double nan = std::nan("");
+    CGMTRArc2D a = MakeArc(0, 0, 1, 0, 1);
+    CGMTRArc2D bad = MakeArc(nan, 0, 1, 0, 1);
+    CGMTRArc2D result = a;
+    EXPECT_EQ(a.GetConedArc(bad, result), 0);
+    EXPECT_EQ(bad.GetConedArc(a, result), 0);
+    ExpectSameFields(result, a);
+    CGMTRArc2D nanSweep = MakeArc(0, 0, 1, 0, nan);
+    const int joined = a.GetConedArc(nanSweep, result);
+    EXPECT_TRUE(joined == 0 || joined == 1);
+    CGMTRArc2D z1 = MakeArc(0, 0, 0, 0, 1), z2 = MakeArc(0, 0, 0, 0, 1);
+    const int zero = z1.GetConedArc(z2, z1);
+    EXPECT_TRUE(zero == 0 || zero == 1);
+}
