@@ -1,0 +1,34 @@
+# Installation: the library with its version and SONAME, every public header
+# under include/GMTRRT, a CMake package exporting GMTRRT::GMTRRT, and a
+# pkg-config file.
+include(GNUInstallDirs)
+include(CMakePackageConfigHelpers)
+
+set(GMTRRT_INSTALL_CMAKEDIR ${CMAKE_INSTALL_LIBDIR}/cmake/GMTRRT)
+
+install(TARGETS GMTRRT EXPORT GMTRRTTargets
+        LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT runtime
+                NAMELINK_COMPONENT development
+        RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT runtime
+        ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR} COMPONENT development)
+install(FILES ${GMTRRT_HEADERS} DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/GMTRRT
+        COMPONENT development)
+install(EXPORT GMTRRTTargets NAMESPACE GMTRRT:: DESTINATION ${GMTRRT_INSTALL_CMAKEDIR}
+        COMPONENT development)
+
+configure_package_config_file(${CMAKE_CURRENT_LIST_DIR}/GMTRRTConfig.cmake.in
+                              ${CMAKE_CURRENT_BINARY_DIR}/GMTRRTConfig.cmake
+                              INSTALL_DESTINATION ${GMTRRT_INSTALL_CMAKEDIR})
+write_basic_package_version_file(${CMAKE_CURRENT_BINARY_DIR}/GMTRRTConfigVersion.cmake
+                                 COMPATIBILITY SameMajorVersion)
+install(FILES ${CMAKE_CURRENT_BINARY_DIR}/GMTRRTConfig.cmake
+              ${CMAKE_CURRENT_BINARY_DIR}/GMTRRTConfigVersion.cmake
+        DESTINATION ${GMTRRT_INSTALL_CMAKEDIR} COMPONENT development)
+
+# The pkg-config file finds its prefix relative to itself, so an installed
+# tree can be moved or installed with `cmake --install --prefix`.
+file(RELATIVE_PATH GMTRRT_PC_TO_PREFIX "/root/${CMAKE_INSTALL_LIBDIR}/pkgconfig" "/root")
+string(REGEX REPLACE "/$" "" GMTRRT_PC_TO_PREFIX "${GMTRRT_PC_TO_PREFIX}")
+configure_file(${CMAKE_CURRENT_LIST_DIR}/GMTRRT.pc.in ${CMAKE_CURRENT_BINARY_DIR}/GMTRRT.pc @ONLY)
+install(FILES ${CMAKE_CURRENT_BINARY_DIR}/GMTRRT.pc
+        DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig COMPONENT development)
