@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 #include <random>
+#include <utility>
 
 namespace {
 
@@ -56,6 +57,7 @@ const Case kCases[] = {
     {"both clockwise", 90, -90, 45, -90, 1, true, 90, -135, false},
     {"clockwise leads", 0, 45, 135, -135, 1, true, 135, -135, false},
     {"cover the circle", 0, 270, 180, 270, 1, true, 0, 360, true},
+    {"cover, opposite directions", 0, 270, 180, -270, 1, true, 0, 360, true},
     {"identical", 30, 120, 30, 120, 0, true, 30, 120, false},
     {"same points reversed", 0, 90, 90, -90, 0, true, 0, 90, false},
     {"zero-length arc inside", 0, 90, 45, 0, 1, true, 0, 90, false},
@@ -117,7 +119,7 @@ TEST(ConedArc, DifferentCirclesAreNotJoined) {
         CGMTRArc2D thisArc = a, other = MakeArc(cx, cy, r, Deg(45), Deg(90));
         CGMTRArc2D result = a;
         const int joined = thisArc.GetConedArc(other, result);
-        if (joined == 0 && !(cx == 0 && cy == 0 && r == 10))
+        if (joined == 0)
             ExpectSameFields(result, a);
         return joined;
     };
@@ -173,18 +175,6 @@ TEST(ConedArc, UnionOfRandomOverlappingPieces) {
     }
 }
 
-TEST(ConedArc, FullCircleResultFromOppositeDirections) {
-    // 0 to 270 counter-clockwise and 180 to -90 clockwise (the points from
-    // 180 round to 270 and on to 90) cover the circle between them.
-    CGMTRArc2D a = MakeArc(5, 5, 2, 0, Deg(270));
-    CGMTRArc2D b = MakeArc(5, 5, 2, Deg(180), Deg(-270));
-    EXPECT_EQ(a.GetConedArc(b, a), 1);
-    EXPECT_EQ(a.GetSweepAngle(), 2 * GMTR_PI);
-    const CGMTRPoint2D s = a.GetStartPoint(), e = a.GetEndPoint();
-    EXPECT_NEAR(s.X(), e.X(), 1e-12);
-    EXPECT_NEAR(s.Y(), e.Y(), 1e-12);
-}
-
 TEST(ConedArc, DegenerateArcsDoNotCrash) {
     const double nan = std::nan("");
     CGMTRArc2D a = MakeArc(0, 0, 1, 0, 1);
@@ -193,10 +183,8 @@ TEST(ConedArc, DegenerateArcsDoNotCrash) {
     EXPECT_EQ(a.GetConedArc(bad, result), 0);
     EXPECT_EQ(bad.GetConedArc(a, result), 0);
     ExpectSameFields(result, a);
-    CGMTRArc2D nanSweep = MakeArc(0, 0, 1, 0, nan);
-    const int joined = a.GetConedArc(nanSweep, result);
-    EXPECT_TRUE(joined == 0 || joined == 1);
-    CGMTRArc2D z1 = MakeArc(0, 0, 0, 0, 1), z2 = MakeArc(0, 0, 0, 0, 1);
-    const int zero = z1.GetConedArc(z2, z1);
-    EXPECT_TRUE(zero == 0 || zero == 1);
+    // Only the absence of a crash (and of sanitizer reports) matters here.
+    CGMTRArc2D nanSweep = MakeArc(0, 0, 1, 0, nan), z1 = MakeArc(0, 0, 0, 0, 1), z2 = z1;
+    a.GetConedArc(nanSweep, result);
+    z1.GetConedArc(z2, z1);
 }
