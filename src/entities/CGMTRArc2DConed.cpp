@@ -54,7 +54,8 @@ int CGMTRArc2D::GetConedArc(CGMTRArc2D& other, CGMTRArc2D& result) {
         raw = joinedBase + joinedSweep - start;
     // Note: a leading full circle gives raw = 2pi, which reduces to a sweep
     // of 0; the union of a full circle with an arc therefore reads back as a
-    // zero-sweep arc at the circle's start (kept for compatibility).
+    // zero-sweep arc at the circle's start: the sweep reduction is applied
+    // the same way to every union.
     const double sweep = leadSweep > 0.0 ? NormalizeAngle(raw) : -NormalizeAngle(-raw);
 
     result.PutBaseAngle(start);
