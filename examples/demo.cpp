@@ -104,6 +104,12 @@ private:
     std::ostringstream m_body;
 };
 
+std::string Fmt1(double v) {
+    char buf[32];
+    std::snprintf(buf, sizeof buf, "%g", v);
+    return buf;
+}
+
 std::string Fmt(const CGMTRPoint2D& p) {
     char buf[64];
     std::snprintf(buf, sizeof buf, "(%.3f, %.3f)", p.X(), p.Y());
@@ -200,42 +206,13 @@ int main(int argc, char** argv) {
     // --- Outline, counter-clockwise: bottom segment, right arc, top segment,
     // left arc. Every corner joins a segment and an arc at an angle.
     const CGMTRPoint2D p0(0, 0), p1(200, 0), p2(200, 100), p3(0, 100);
-    const CGMTRPoint2D cRight(175, 50), cLeft(25, 50);
+    const CGMTRPoint2D cRight(130, 50), cLeft(70, 50);
     CGMTRLine2D bottom(p0, p1), top(p2, p3);
     CGMTRArc2D right = ArcBetween(cRight, p1, p2);
     CGMTRArc2D left = ArcBetween(cLeft, p3, p0);
     for (const CGMTRBaseGeo2D* e :
          std::initializer_list<const CGMTRBaseGeo2D*>{&bottom, &right, &top, &left})
         svg.Entity(*e, "#bbbbbb", 0.6, "3,2");
-
-    // --- Junction directions at the sharp corners: the leaving direction of
-    // each entity and the turn of the contour there.
-    report << "\nJunctions (leaving directions, degrees):\n";
-    struct Junction {
-        const CGMTRLine2D* line;
-        const CGMTRArc2D* arc;
-        CGMTRPoint2D at;
-        bool lineArrives;
-    };
-    const Junction junctions[4] = {{&bottom, &right, p1, true},
-                                   {&top, &right, p2, false},
-                                   {&top, &left, p3, true},
-                                   {&bottom, &left, p0, false}};
-    for (const Junction& j : junctions) {
-        double lineAngle = 0.0, arcAngle = 0.0;
-        j.line->GetLineArcAngle(*j.arc, j.at, lineAngle, arcAngle, 1);
-        // Leaving both ways from the corner; the contour turns by the angle
-        // between arriving along one and leaving along the other.
-        const double arrive = (j.lineArrives ? lineAngle : arcAngle) + GMTR_PI;
-        const double leave = j.lineArrives ? arcAngle : lineAngle;
-        const double turn = NormalizeSignedAngle(leave - arrive);
-        svg.Arrow(j.at, lineAngle, 14, "#e67e22");
-        svg.Arrow(j.at, arcAngle, 14, "#e67e22");
-        char buf[160];
-        std::snprintf(buf, sizeof buf, "  at %s: segment %7.2f, arc %7.2f, contour turns %6.2f\n",
-                      Fmt(j.at).c_str(), lineAngle * kDeg, arcAngle * kDeg, turn * kDeg);
-        report << buf;
-    }
 
     // --- Fillets: the circle of radius d touching the segment and the arc of
     // each corner, on the inside of the part.
@@ -301,10 +278,42 @@ int main(int argc, char** argv) {
             svg.Dot(c.onLine, 1.2, "#2e86c1");
             svg.Dot(c.onArc, 1.2, "#2e86c1");
         }
+    if (corners[0].filleted)
+        svg.Text(CGMTRPoint2D(corners[0].centre.X() - 22, corners[0].centre.Y() + 2),
+                 "fillet R" + Fmt1(d), "#1f4e79");
     char buf[200];
     std::snprintf(buf, sizeof buf, "\nOutline: %d entities, perimeter %.3f\n", outline.GetCount(),
                   length);
     report << buf;
+
+    // --- Junction directions at the sharp corners: the leaving direction of
+    // each entity and the turn of the contour there.
+    report << "\nJunctions (leaving directions, degrees):\n";
+    struct Junction {
+        const CGMTRLine2D* line;
+        const CGMTRArc2D* arc;
+        CGMTRPoint2D at;
+        bool lineArrives;
+    };
+    const Junction junctions[4] = {{&bottom, &right, p1, true},
+                                   {&top, &right, p2, false},
+                                   {&top, &left, p3, true},
+                                   {&bottom, &left, p0, false}};
+    for (const Junction& j : junctions) {
+        double lineAngle = 0.0, arcAngle = 0.0;
+        j.line->GetLineArcAngle(*j.arc, j.at, lineAngle, arcAngle, 1);
+        // Leaving both ways from the corner; the contour turns by the angle
+        // between arriving along one and leaving along the other.
+        const double arrive = (j.lineArrives ? lineAngle : arcAngle) + GMTR_PI;
+        const double leave = j.lineArrives ? arcAngle : lineAngle;
+        const double turn = NormalizeSignedAngle(leave - arrive);
+        svg.Arrow(j.at, lineAngle, 14, "#e67e22");
+        svg.Arrow(j.at, arcAngle, 14, "#e67e22");
+        char buf[160];
+        std::snprintf(buf, sizeof buf, "  at %s: segment %7.2f, arc %7.2f, contour turns %6.2f\n",
+                      Fmt(j.at).c_str(), lineAngle * kDeg, arcAngle * kDeg, turn * kDeg);
+        report << buf;
+    }
 
     // --- A cutting line and a cutting circle against every outline entity.
     CGMTRLine2D cut(CGMTRPoint2D(-30, 95), CGMTRPoint2D(250, 15));
@@ -342,6 +351,7 @@ int main(int argc, char** argv) {
     const CGMTRPoint2D firstBolt(85, 50);
     report << "\nBolt circle (" << bolts.GetCount() << " holes about " << Fmt(hub) << "):\n ";
     svg.Ring(hub, 25, "#aaaaaa");
+    svg.Text(CGMTRPoint2D(hub.X() - 14, hub.Y() - 1), "bolt circle", "#117a65");
     for (long i = 0; i < bolts.GetCount(); ++i) {
         const CGMTRPoint2D h = bolts.GetRepeatPoint(i, firstBolt, firstBolt);
         svg.Ring(h, 4, "#117a65");
@@ -358,6 +368,8 @@ int main(int argc, char** argv) {
     const CGMTRPoint2D firstHole(110, 20);
     report << "\nHole pattern (line of 2, then a 2 x 3 grid, serpentine): " << pair.GetCount()
            << " holes\n";
+    svg.Text(CGMTRPoint2D(firstHole.X(), firstHole.Y() - 10), "hole grid (serpentine order)",
+             "#b9770e");
     for (long i = 0; i < pair.GetCount(); ++i) {
         const CGMTRPoint2D h = pair.GetRepeatPoint(i, firstHole, firstHole);
         svg.Ring(h, 3, "#b9770e");
@@ -373,7 +385,7 @@ int main(int argc, char** argv) {
     svg.Entity(first, "#27ae60", 3.0);
     svg.Entity(second, "#f1c40f", 3.0);
     svg.Entity(joined, "#000000", 0.8);
-    svg.Text(joined.GetEndPoint(), "union", "#000000");
+    svg.Text(joined.FGetMidPoint(), "arc union", "#000000");
     std::snprintf(buf, sizeof buf,
                   "\nArc union: [10, +60] and [140, -80] degrees -> %s start %.2f, sweep %.2f\n",
                   ok ? "joined," : "not joined,", joined.GetBaseAngle() * kDeg,
