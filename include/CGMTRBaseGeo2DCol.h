@@ -1,4 +1,5 @@
-// CGMTRBaseGeo2DCol: an ordered, growable collection of owned plane entities.
+/// @file
+/// CGMTRBaseGeo2DCol: an ordered, growable collection of owned plane entities.
 #ifndef GMTRRT_CGMTRBASEGEO2DCOL_H
 #define GMTRRT_CGMTRBASEGEO2DCOL_H
 

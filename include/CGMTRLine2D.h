@@ -1,4 +1,5 @@
-// CGMTRLine2D: the directed straight segment of the plane geometry.
+/// @file
+/// CGMTRLine2D: the directed straight segment of the plane geometry.
 #ifndef GMTRRT_CGMTRLINE2D_H
 #define GMTRRT_CGMTRLINE2D_H
 
@@ -33,8 +34,11 @@ public:
     CGMTRLine2D(const CGMTRPoint2D& p1, const CGMTRPoint2D& p2);
     /// From the base point along the vector.
     CGMTRLine2D(const CGMTRPoint2D& basePoint, const CGMTRVector2D& baseVector);
+    /// A copy of the base point and the base vector.
     CGMTRLine2D(const CGMTRLine2D& other);
+    /// Copies the base point and the base vector; returns this segment.
     CGMTRLine2D& operator=(const CGMTRLine2D& other);
+    /// Nothing to release: the segment owns no other object.
     virtual ~CGMTRLine2D();
 
     // Properties. Every setter changes only what its comment says.
@@ -96,12 +100,17 @@ public:
     /// left untouched.
     int GetCrossPointEx(const CGMTRLine2D& other, CGMTRPoint2D& point) const;
 
-    // Junction angles. `point` is the junction, expected to be an end point of
-    // both entities; an entity counts as starting there when both coordinates
-    // of its start point are within GMTR_TOL of it, otherwise as ending
-    // there. A nonzero `leaving` gives the direction in which one moves from
-    // the junction into each entity, zero the direction in which one arrives
-    // at it. Both outputs are always written, in (-pi, pi].
+    /// @name Junction angles
+    /// The directions of two entities where they meet. `point` is the
+    /// junction, expected to be an end point of both entities; an entity
+    /// counts as starting there when both coordinates of its start point are
+    /// within GMTR_TOL of it (each on its own), otherwise as ending there, so
+    /// a point on neither gives the end directions. A nonzero `leaving` gives
+    /// the direction in which one moves from the junction into each entity,
+    /// zero the direction in which one arrives at it (the leaving direction
+    /// turned by a half turn). Both outputs are always written, in radians in
+    /// (-pi, pi]; a direction of -pi comes out as +pi.
+    ///@{
 
     /// This segment's direction into `thisAngle`, the other's into
     /// `otherAngle`.
@@ -111,6 +120,7 @@ public:
     /// into `arcAngle` (a zero-sweep arc counts as counter-clockwise).
     void GetLineArcAngle(const CGMTRArc2D& arc, const CGMTRPoint2D& point, double& thisAngle,
                          double& arcAngle, int leaving) const;
+    ///@}
 
     // Entity interface, in slot order.
 

@@ -1,4 +1,5 @@
-// CGMTRMatrix2D: a 3x3 homogeneous plane transform for row vectors.
+/// @file
+/// CGMTRMatrix2D: a 3x3 homogeneous plane transform for row vectors.
 #ifndef GMTRRT_CGMTRMATRIX2D_H
 #define GMTRRT_CGMTRMATRIX2D_H
 
@@ -12,17 +13,21 @@ class CGMTRVector2D;
 /// in row 2. Composition reads left to right: A *= B sets A = A * B, so B acts
 /// after what A already held. The SetTo... builders replace the matrix; the
 /// plain builders append their transform. Rotations use the snapped cosine and
-/// sine, so quarter turns are exact. The default is the identity.
+/// sine, so quarter turns are exact. Angles are radians, counter-clockwise
+/// positive. The default is the identity.
 class GMTRRT_API CGMTRMatrix2D {
 public:
+    /// The identity.
     CGMTRMatrix2D();
     /// The nine values in storage order m00, m01, m02, m10, ..., m22.
     CGMTRMatrix2D(double const& m00, double const& m01, double const& m02, double const& m10,
                   double const& m11, double const& m12, double const& m20, double const& m21,
                   double const& m22);
+    /// A copy of the nine values.
     CGMTRMatrix2D(CGMTRMatrix2D const& other);
     /// Copies the nine values; returns nothing.
     void operator=(CGMTRMatrix2D other);
+    /// Does nothing: the matrix owns no resources.
     ~CGMTRMatrix2D();
 
     /// m[i][j]; indices are not checked (pass 0 to 2).
@@ -37,7 +42,7 @@ public:
     /// this = this * B (B may be this matrix itself).
     void operator*=(CGMTRMatrix2D const& B);
 
-    /// Expansion along row 0.
+    /// The determinant, by expansion along row 0; the matrix is unchanged.
     double GetDeterminant();
     /// Signed cofactor of element (i, j); indices must lie in 0 to 2.
     double GetSubDet(short i, short j);
@@ -50,23 +55,36 @@ public:
     /// (|determinant| < GMTR_TOL) is left unchanged.
     void Inverse();
 
+    /// Replaces the matrix by the translation by v (row 2 = v.x, v.y, 1).
     void SetToTransfer(CGMTRVector2D const& v);
+    /// Appends the translation by v: this = this * T(v).
     void Transfer(CGMTRVector2D const& v);
-    /// Counter-clockwise rotation about the origin.
+    /// Replaces the matrix by the counter-clockwise rotation about the
+    /// origin by the angle in radians.
     void SetToRotate(double const& angle);
+    /// Appends the counter-clockwise rotation about the origin:
+    /// this = this * R(angle).
     void Rotate(double const& angle);
-    /// Rotation about point p: T(-p) * R(a) * T(p).
+    /// Replaces the matrix by the rotation about point p: T(-p) * R(a) * T(p).
     void SetToRotateBy(CGMTRPoint2D const& p, double const& angle);
+    /// Appends the rotation about point p: this = this * (T(-p) * R(a) * T(p)).
     void RotateBy(CGMTRPoint2D const& p, double const& angle);
-    /// Uniform scaling about the origin.
+    /// Replaces the matrix by the uniform scaling about the origin.
     void SetToScale(double const& factor);
+    /// Appends the uniform scaling about the origin: this = this * S(factor).
     void Scale(double const& factor);
-    /// Uniform scaling about point p: T(-p) * S(f) * T(p).
+    /// Replaces the matrix by the uniform scaling about point p:
+    /// T(-p) * S(f) * T(p).
     void SetToScaleBy(CGMTRPoint2D const& p, double const& factor);
+    /// Appends the uniform scaling about point p:
+    /// this = this * (T(-p) * S(f) * T(p)).
     void ScaleBy(CGMTRPoint2D const& p, double const& factor);
-    /// Reflection across the line through p along direction v (any length; a
-    /// zero direction gives the horizontal line through p).
+    /// Replaces the matrix by the reflection across the line through p along
+    /// direction v (any length; a zero direction gives the horizontal line
+    /// through p).
     void SetToMirror(CGMTRPoint2D const& p, CGMTRVector2D const& v);
+    /// Appends that reflection: this = this * (reflection across the line
+    /// through p along v).
     void Mirror(CGMTRPoint2D const& p, CGMTRVector2D const& v);
 
 private:

@@ -1,4 +1,5 @@
-// CGMTRMatrix3D: a 3x3 matrix of the space family, for row vectors.
+/// @file
+/// CGMTRMatrix3D: a 3x3 matrix of the space family, for row vectors.
 #ifndef GMTRRT_CGMTRMATRIX3D_H
 #define GMTRRT_CGMTRMATRIX3D_H
 
@@ -17,7 +18,9 @@ public:
     CGMTRMatrix3D(double const& m00, double const& m01, double const& m02, double const& m10,
                   double const& m11, double const& m12, double const& m20, double const& m21,
                   double const& m22);
+    /// A copy of the nine entries.
     CGMTRMatrix3D(CGMTRMatrix3D const& other);
+    /// Copies the nine entries; returns this matrix.
     CGMTRMatrix3D& operator=(CGMTRMatrix3D const& other);
 
     /// The product (this)(B); this matrix is unchanged.
@@ -32,7 +35,7 @@ public:
     /// the tolerance fails, so a deviation of exactly GMTR_TOL still passes;
     /// for the same reason NaN entries are not rejected.
     int IsOrthogonal();
-    /// Expansion along the first row.
+    /// The determinant, by expansion along the first row.
     double GetDeterminant();
     /// Signed cofactor of entry (i, j), from the cyclically following rows and
     /// columns; i and j are not checked and must lie in 0 to 2.

@@ -1,4 +1,5 @@
-// CGMTRPoint2D: a plane position of two doubles.
+/// @file
+/// CGMTRPoint2D: a plane position of two doubles.
 #ifndef GMTRRT_CGMTRPOINT2D_H
 #define GMTRRT_CGMTRPOINT2D_H
 
@@ -11,27 +12,40 @@ class CGMTRMatrix2D;
 /// Equality is tolerant (IsSamePoint: the sum of both coordinate differences
 /// below GMTR_TOL); operator< is a tolerant lexicographic order. Division by
 /// exactly 0.0 is skipped silently. The moves (Rotate, RotateForPoint,
-/// Transfer, Scale, Mirror) build one CGMTRMatrix2D and apply it.
+/// Transfer, Scale, Mirror) build one CGMTRMatrix2D and apply it. Angles are
+/// radians, counter-clockwise positive. The two-operand operators return a
+/// new point; point +/- point gives a point, not a vector.
 class GMTRRT_API CGMTRPoint2D {
 public:
+    /// The origin (0, 0).
     CGMTRPoint2D();
+    /// The point (x, y).
     CGMTRPoint2D(double const& x, double const& y);
+    /// A copy of both coordinates.
     CGMTRPoint2D(CGMTRPoint2D const& other);
     /// The tip of the vector placed at the origin.
     CGMTRPoint2D(CGMTRVector2D const& v);
+    /// Copies both coordinates; returns this point.
     CGMTRPoint2D& operator=(CGMTRPoint2D const& other);
+    /// Does nothing: the point owns no resources.
     ~CGMTRPoint2D();
 
+    /// The x coordinate.
     double X() const;
+    /// The y coordinate.
     double Y() const;
+    /// Sets the x coordinate.
     void X(double const& x);
+    /// Sets the y coordinate.
     void Y(double const& y);
     /// Writes x and y through the two pointers (both must be valid).
     void Components(double* x, double* y);
+    /// Sets both coordinates.
     void Components(double x, double y);
 
     /// 1 when IsSamePoint holds.
     int operator==(CGMTRPoint2D const& q);
+    /// The negation of operator==.
     int operator!=(CGMTRPoint2D const& q);
     /// Tolerant lexicographic order: x first (when x differ by at least
     /// GMTR_TOL), otherwise y. Not transitive for points closer than GMTR_TOL.
@@ -39,22 +53,37 @@ public:
     /// Euclidean distance.
     double Distance2D(CGMTRPoint2D const& q) const;
 
+    /// (-x, -y).
     CGMTRPoint2D operator-();
+    /// (x + q.x, y + q.y).
     CGMTRPoint2D operator+(CGMTRPoint2D const& q);
+    /// (x - q.x, y - q.y), a point.
     CGMTRPoint2D operator-(CGMTRPoint2D const& q);
+    /// This point moved by v.
     CGMTRPoint2D operator+(CGMTRVector2D const& v);
+    /// This point moved back by v.
     CGMTRPoint2D operator-(CGMTRVector2D const& v);
+    /// (x + d, y + d).
     CGMTRPoint2D operator+(double const& d);
+    /// (x - d, y - d).
     CGMTRPoint2D operator-(double const& d);
+    /// (x * d, y * d).
     CGMTRPoint2D operator*(double const& d);
     /// An unchanged copy when d is exactly 0.0.
     CGMTRPoint2D operator/(double const& d);
+    /// Adds q coordinate by coordinate.
     void operator+=(CGMTRPoint2D const& q);
+    /// Subtracts q coordinate by coordinate.
     void operator-=(CGMTRPoint2D const& q);
+    /// Moves the point by v.
     void operator+=(CGMTRVector2D const& v);
+    /// Moves the point back by v.
     void operator-=(CGMTRVector2D const& v);
+    /// Adds d to both coordinates.
     void operator+=(double const& d);
+    /// Subtracts d from both coordinates.
     void operator-=(double const& d);
+    /// Multiplies both coordinates by d.
     void operator*=(double const& d);
     /// No change when d is exactly 0.0.
     void operator/=(double const& d);
@@ -67,9 +96,11 @@ public:
     void RotateForPoint(CGMTRPoint2D const& centre, double const& angle);
     /// Translates by v.
     void Transfer(CGMTRVector2D const& v);
-    /// Scales the distance from the centre by the factor.
+    /// Scales the distance from the centre by the factor (a negative factor
+    /// also turns the point through pi about the centre).
     void Scale(CGMTRPoint2D const& centre, double const& factor);
-    /// Reflects across the line through the point along the direction.
+    /// Reflects across the line through the point along the direction (any
+    /// length; a zero direction gives the horizontal line through the point).
     void Mirror(CGMTRPoint2D const& point, CGMTRVector2D const& direction);
 
 private:

@@ -1,4 +1,5 @@
-// CGMTRPoint2DCol: the ordered, growable collection of plane points.
+/// @file
+/// CGMTRPoint2DCol: the ordered, growable collection of plane points.
 #ifndef GMTRRT_CGMTRPOINT2DCOL_H
 #define GMTRRT_CGMTRPOINT2DCOL_H
 
@@ -17,11 +18,17 @@
 /// collection itself appends a copy of the points it held before the call.
 class GMTRRT_API CGMTRPoint2DCol {
 public:
+    /// An empty collection.
     CGMTRPoint2DCol();
+    /// A collection holding copies of the other's points, in its order.
     CGMTRPoint2DCol(const CGMTRPoint2DCol& other);
+    /// Replaces every point by copies of the other's points, in its order;
+    /// assigning a collection to itself changes nothing. Returns *this.
     CGMTRPoint2DCol& operator=(const CGMTRPoint2DCol& other);
+    /// Releases the points and their storage.
     ~CGMTRPoint2DCol();
 
+    /// The number of points held.
     int GetCount() const;
     /// 1 when the collection holds no point.
     int IsEmpty() const;
@@ -35,9 +42,10 @@ public:
     int get_Item(long index, CGMTRPoint2D& point) const;
     /// Overwrites the point at the index; 1, or 0 for a bad index.
     int put_Item(long index, const CGMTRPoint2D& point);
-    /// Removes every point.
+    /// Removes every point; the count becomes 0.
     void Clear();
-    /// Appends copies of the other collection's points in its order.
+    /// Appends copies of the other collection's points in its order; the
+    /// other collection is not changed.
     void AppendList(const CGMTRPoint2DCol& other);
 
 private:

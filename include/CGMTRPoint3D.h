@@ -1,4 +1,5 @@
-// CGMTRPoint3D: a location in space of three doubles.
+/// @file
+/// CGMTRPoint3D: a location in space of three doubles.
 #ifndef GMTRRT_CGMTRPOINT3D_H
 #define GMTRRT_CGMTRPOINT3D_H
 
@@ -19,8 +20,11 @@ class GMTRRT_API CGMTRPoint3D {
 public:
     /// The origin.
     CGMTRPoint3D();
+    /// The point (x, y, z).
     CGMTRPoint3D(double const& x, double const& y, double const& z);
+    /// A copy of the three fields.
     CGMTRPoint3D(CGMTRPoint3D const& other);
+    /// Copies the three fields; returns this point.
     CGMTRPoint3D& operator=(CGMTRPoint3D const& other);
 
     /// (-x, -y, -z).
@@ -42,11 +46,17 @@ public:
     /// (x / d, y / d, z / d); an unchanged copy when d is exactly 0.0.
     CGMTRPoint3D operator/(double const& d) const;
 
+    /// Adds d to each field.
     void operator+=(double const& d);
+    /// Subtracts d from each field.
     void operator-=(double const& d);
+    /// Adds q field by field.
     void operator+=(CGMTRPoint3D const& q);
+    /// Subtracts q field by field.
     void operator-=(CGMTRPoint3D const& q);
+    /// Moves the point by v.
     void operator+=(CGMTRVector3D const& v);
+    /// Moves the point back by v.
     void operator-=(CGMTRVector3D const& v);
     /// Multiplies each field by d.
     void operator*=(double const& d);
@@ -74,11 +84,17 @@ public:
     /// becomes p R + v.
     void TransForm(CGMTRTransform3D const& t);
 
+    /// The x coordinate.
     double X() const;
+    /// The y coordinate.
     double Y() const;
+    /// The z coordinate.
     double Z() const;
+    /// Sets the x coordinate.
     void X(double const& x);
+    /// Sets the y coordinate.
     void Y(double const& y);
+    /// Sets the z coordinate.
     void Z(double const& z);
 
 private:

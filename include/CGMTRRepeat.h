@@ -1,4 +1,6 @@
-// CGMTRRepeat: the abstract repeat pattern and the chain of patterns it owns.
+/// @file
+/// CGMTRRepeat: the abstract repeat pattern, the chain of patterns it owns
+/// and the enumeration of pattern kinds.
 #ifndef GMTRRT_CGMTRREPEAT_H
 #define GMTRRT_CGMTRREPEAT_H
 
@@ -64,6 +66,7 @@ public:
     /// caller; null when this pattern is the last one (or no copy could be
     /// made).
     virtual CGMTRRepeat* GetRepeat();
+    /// The kind of this pattern.
     virtual tagGMTRRepeatType GetRepeatType() = 0;
 
 protected:

@@ -1,4 +1,5 @@
-// CGMTRRepeatArc2D: copies around an origin that keep their orientation.
+/// @file
+/// CGMTRRepeatArc2D: copies around an origin that keep their orientation.
 #ifndef GMTRRT_CGMTRREPEATARC2D_H
 #define GMTRRT_CGMTRREPEATARC2D_H
 
@@ -22,12 +23,14 @@
 /// Copying a pattern copies its whole chain (see CGMTRRepeat).
 class GMTRRT_API CGMTRRepeatArc2D : public CGMTRRepeat {
 public:
+    /// Origin (0, 0), space angle 0, own count 0, no next pattern.
     CGMTRRepeatArc2D();
     /// A deep copy: parameters, own count and a copy of the chain.
     CGMTRRepeatArc2D(const CGMTRRepeatArc2D& other);
     /// Replaces parameters, own count and chain by copies of the other's;
     /// self-assignment is a no-op.
     CGMTRRepeatArc2D& operator=(const CGMTRRepeatArc2D& other);
+    /// Deletes the next pattern and with it the rest of the chain.
     ~CGMTRRepeatArc2D() override;
 
     /// Sets the own count, without any check.
@@ -40,6 +43,8 @@ public:
     void ConstructRepeatArc(double originX, double originY, double spaceAngle, long count);
     /// The turn between neighbouring copies in radians; stored as given.
     double GetSpaceAngle();
+    /// Sets the space angle in radians (positive counter-clockwise); any value
+    /// is kept as given.
     void PutSpaceAngle(double angle);
     /// A new point at the origin of the rotation.
     CGMTRPoint2D GetOriginPt();
@@ -47,6 +52,7 @@ public:
     void SetOriginPt(CGMTRPoint2D& origin);
     /// Writes the origin's coordinates.
     void GetOriginPt2(double& x, double& y);
+    /// Sets the origin to (x, y).
     void SetOriginPt2(double x, double y);
 
 protected:
@@ -54,7 +60,12 @@ protected:
     /// angle, with the snapped cosine and sine. The outputs may alias the
     /// inputs.
     void GetChangePoint(long index, const double& x, const double& y, double& outX, double& outY);
+    /// A new plain arc pattern with this one's origin, space angle and own
+    /// count and no next pattern; null when it cannot be allocated.
     CGMTRRepeat* GetSelfCopy() override;
+    /// Translates (x, y) by the displacement that copy `index` gives the
+    /// reference point `ref`, without turning it; the reference point itself
+    /// goes exactly to GetChangePoint of it.
     void GetOutputPt(long index, const double& x, const double& y, double& outX, double& outY,
                      const CGMTRPoint2D& ref) override;
 

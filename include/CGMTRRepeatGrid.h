@@ -1,4 +1,5 @@
-// CGMTRRepeatGrid: copies on a turned rectangular grid, in serpentine order.
+/// @file
+/// CGMTRRepeatGrid: copies on a turned rectangular grid, in serpentine order.
 #ifndef GMTRRT_CGMTRREPEATGRID_H
 #define GMTRRT_CGMTRREPEATGRID_H
 
@@ -21,12 +22,14 @@
 /// Copying a grid copies its whole chain (see CGMTRRepeat).
 class GMTRRT_API CGMTRRepeatGrid : public CGMTRRepeat {
 public:
+    /// Every parameter 0, own count 0, no next pattern.
     CGMTRRepeatGrid();
     /// A deep copy: parameters, own count and a copy of the chain.
     CGMTRRepeatGrid(const CGMTRRepeatGrid& other);
     /// Replaces parameters, own count and chain by copies of the other's;
     /// self-assignment is a no-op.
     CGMTRRepeatGrid& operator=(const CGMTRRepeatGrid& other);
+    /// Deletes the next pattern and with it the rest of the chain.
     ~CGMTRRepeatGrid() override;
 
     /// No effect: the count follows the repeat numbers.
@@ -40,22 +43,32 @@ public:
                              double baseAngle);
     /// Distance between neighbouring columns, along the grid's X axis.
     double GetSpaceX();
+    /// Sets the column spacing, without any check.
     void PutSpaceX(double space);
     /// Distance between neighbouring rows, along the grid's Y axis.
     double GetSpaceY();
+    /// Sets the row spacing, without any check.
     void PutSpaceY(double space);
     /// Direction of the grid's X axis in radians; stored as given.
     double GetBaseAngle();
+    /// Sets the direction of the grid's X axis in radians, counter-clockwise
+    /// from +x; any value is kept as given.
     void PutBaseAngle(double angle);
     /// Number of columns (copies per row); the setter recomputes the count.
     long GetRepeatX();
+    /// Sets the number of columns (not checked) and recomputes the own count.
     void PutRepeatX(long repeat);
     /// Number of rows; the setter recomputes the count.
     long GetRepeatY();
+    /// Sets the number of rows (not checked) and recomputes the own count.
     void PutRepeatY(long repeat);
 
 protected:
+    /// A new grid with this one's five parameters and no next pattern; null
+    /// when it cannot be allocated.
     CGMTRRepeat* GetSelfCopy() override;
+    /// Moves (x, y) to the grid position of copy `index` (serpentine order);
+    /// `ref` is not used.
     void GetOutputPt(long index, const double& x, const double& y, double& outX, double& outY,
                      const CGMTRPoint2D& ref) override;
 

@@ -1,4 +1,5 @@
-// CGMTRRepeatLine2D: copies at equal steps along a straight direction.
+/// @file
+/// CGMTRRepeatLine2D: copies at equal steps along a straight direction.
 #ifndef GMTRRT_CGMTRREPEATLINE2D_H
 #define GMTRRT_CGMTRREPEATLINE2D_H
 
@@ -14,12 +15,14 @@
 /// the source never share a next pattern.
 class GMTRRT_API CGMTRRepeatLine2D : public CGMTRRepeat {
 public:
+    /// Repeat space 0, line angle 0, own count 0, no next pattern.
     CGMTRRepeatLine2D();
     /// A deep copy: parameters, own count and a copy of the chain.
     CGMTRRepeatLine2D(const CGMTRRepeatLine2D& other);
     /// Replaces parameters, own count and chain by copies of the other's;
     /// self-assignment is a no-op.
     CGMTRRepeatLine2D& operator=(const CGMTRRepeatLine2D& other);
+    /// Deletes the next pattern and with it the rest of the chain.
     ~CGMTRRepeatLine2D() override;
 
     /// Sets the own count, without any check.
@@ -33,13 +36,21 @@ public:
     void ConstructRepeatLine(double angle, double space, long count);
     /// The direction of the steps in radians; stored as given.
     double GetLineAngle();
+    /// Sets the line angle in radians, counter-clockwise from +x; any value
+    /// is kept as given.
     void PutLineAngle(double angle);
     /// The distance between neighbouring copies; stored as given.
     double GetRepeatSpace();
+    /// Sets the repeat space (coordinate units; a negative space steps
+    /// against the line angle), without any check.
     void PutRepeatSpace(double space);
 
 protected:
+    /// A new linear pattern with this one's angle, space and own count and
+    /// no next pattern; null when it cannot be allocated.
     CGMTRRepeat* GetSelfCopy() override;
+    /// Moves (x, y) by index * repeat space along the line angle; `ref` is
+    /// not used.
     void GetOutputPt(long index, const double& x, const double& y, double& outX, double& outY,
                      const CGMTRPoint2D& ref) override;
 

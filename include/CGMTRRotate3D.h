@@ -1,4 +1,5 @@
-// CGMTRRotate3D: a rotation of space held as a 3x3 matrix.
+/// @file
+/// CGMTRRotate3D: a rotation of space held as a 3x3 matrix.
 #ifndef GMTRRT_CGMTRROTATE3D_H
 #define GMTRRT_CGMTRROTATE3D_H
 
@@ -15,10 +16,12 @@ public:
     CGMTRRotate3D();
     /// A rotation holding a copy of the matrix (not checked).
     CGMTRRotate3D(CGMTRMatrix3D const& m);
+    /// A copy of the other rotation's matrix.
     CGMTRRotate3D(CGMTRRotate3D const& other);
+    /// Copies the other rotation's matrix; returns this rotation.
     CGMTRRotate3D& operator=(CGMTRRotate3D const& other);
 
-    /// The matrix R.
+    /// The matrix R; the reference stays valid as long as this rotation.
     CGMTRMatrix3D const& GetMatrix() const;
     /// Replaces the matrix (not checked).
     void SetMatrix(CGMTRMatrix3D const& m);

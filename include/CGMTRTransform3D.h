@@ -1,4 +1,5 @@
-// CGMTRTransform3D: a rigid transform of space, rotation then translation.
+/// @file
+/// CGMTRTransform3D: a rigid transform of space, rotation then translation.
 #ifndef GMTRRT_CGMTRTRANSFORM3D_H
 #define GMTRRT_CGMTRTRANSFORM3D_H
 
@@ -19,14 +20,19 @@ public:
     CGMTRTransform3D();
     /// Copies of the translation and the rotation.
     CGMTRTransform3D(CGMTRVector3D const& v, CGMTRRotate3D const& r);
+    /// A copy of the translation and the rotation.
     CGMTRTransform3D(CGMTRTransform3D const& other);
+    /// Copies the translation and the rotation; returns this transform.
     CGMTRTransform3D& operator=(CGMTRTransform3D const& other);
 
-    /// The translation v.
+    /// The translation v; the reference stays valid as long as this
+    /// transform.
     CGMTRVector3D const& GetVector() const;
+    /// Replaces the translation; the rotation stays.
     void SetVector(CGMTRVector3D const& v);
-    /// The rotation R.
+    /// The rotation R; the reference stays valid as long as this transform.
     CGMTRRotate3D const& GetRotate() const;
+    /// Replaces the rotation (not checked); the translation stays.
     void SetRotate(CGMTRRotate3D const& r);
     /// Adds w to the translation: the map becomes p R + (v + w).
     void Transfer(CGMTRVector3D const& w);

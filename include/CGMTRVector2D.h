@@ -1,4 +1,5 @@
-// CGMTRVector2D: a plane direction or displacement of two doubles.
+/// @file
+/// CGMTRVector2D: a plane direction or displacement of two doubles.
 #ifndef GMTRRT_CGMTRVECTOR2D_H
 #define GMTRRT_CGMTRVECTOR2D_H
 
@@ -11,22 +12,32 @@ class CGMTRMatrix2D;
 /// not the zero vector. Nothing checks for zero length: Normalize, Magnitude,
 /// Mirror across a zero axis and division by 0.0 give IEEE non-finite
 /// components; test IsZeroLengh first where a zero vector can occur.
-/// Tests return int 1/0; compound operators return nothing.
+/// Tests return int 1/0; compound operators return nothing. Angles are
+/// radians, counter-clockwise positive.
 class GMTRRT_API CGMTRVector2D {
 public:
     /// The unit vector (1, 0).
     CGMTRVector2D();
+    /// The vector (x, y).
     CGMTRVector2D(double const& x, double const& y);
+    /// A copy of both components.
     CGMTRVector2D(CGMTRVector2D const& other);
+    /// Copies both components; returns this vector.
     CGMTRVector2D& operator=(CGMTRVector2D const& other);
+    /// Does nothing: the vector owns no resources.
     ~CGMTRVector2D();
 
+    /// The x component.
     double X() const;
+    /// The y component.
     double Y() const;
+    /// Sets the x component.
     void X(double x);
+    /// Sets the y component.
     void Y(double y);
     /// Writes x and y through the two pointers (both must be valid).
     void Components(double* x, double* y) const;
+    /// Sets both components.
     void Components(double x, double y);
     /// This = to - from.
     void SetVector(CGMTRPoint2D const& from, CGMTRPoint2D const& to);
@@ -35,53 +46,74 @@ public:
     double Length() const;
     /// x*x + y*y.
     double LengthSquare();
+    /// x*v.x + y*v.y.
     double DotProduct(CGMTRVector2D const& v) const;
     /// x*v.y - y*v.x: positive when v lies counter-clockwise of this vector.
     double CrossProduct(CGMTRVector2D const& v) const;
     /// atan2(y, x), in [-pi, pi].
     double Angle() const;
-    /// v.Angle() - Angle(), not normalised (range [-2pi, 2pi]).
+    /// v.Angle() - Angle(), not normalised (range [-2pi, 2pi]); pass it
+    /// through NormalizeSignedAngle for a turn in (-pi, pi].
     double AngleTo(CGMTRVector2D const& v) const;
+    /// 1 when the length differs from 1.0 by less than GMTR_TOL.
     int IsUnit() const;
     /// 1 when Length() < GMTR_TOL.
     int IsZeroLengh() const;
-    /// 1 when |dot product| < GMTR_TOL (raw, not normalised).
+    /// 1 when |dot product| < GMTR_TOL (raw, not normalised, so the test
+    /// grows stricter with the lengths of the vectors).
     int IsOrthogonalTo(CGMTRVector2D const& v) const;
     /// 1 when |cross product| < GMTR_TOL (raw, not normalised); opposite
     /// directions are parallel too.
     int IsParallelTo(CGMTRVector2D const& v) const;
 
-    /// Scales to length L (a negative L reverses the direction); returns L.
+    /// Scales to length L (a negative L reverses the direction); returns L,
+    /// not the old length. A zero vector becomes non-finite.
     double Magnitude(double L);
-    /// Divides both components by the length.
+    /// Divides both components by the length; a zero vector becomes NaN.
     void Normalize();
-    /// Turns counter-clockwise by the angle through the snapped rotation
-    /// matrix, so quarter turns are exact.
+    /// Turns counter-clockwise by the angle (radians) through the snapped
+    /// rotation matrix, so quarter turns are exact.
     void Rotate(double angle);
-    /// Reflects across the line through the origin along the axis (any length).
+    /// Reflects across the line through the origin along the axis (any
+    /// length; a zero axis gives non-finite components).
     void Mirror(CGMTRVector2D const& axis);
-    /// Transforms by the matrix; its translation cancels.
+    /// Transforms by the matrix; its translation cancels, so the vector is
+    /// only turned, scaled or mirrored.
     void operator*=(CGMTRMatrix2D const& m);
 
-    /// (-y, x): this vector turned by +pi/2.
+    /// (-y, x): this vector turned by +pi/2; this vector is unchanged.
     CGMTRVector2D Orthogonal();
 
+    /// (-x, -y).
     CGMTRVector2D operator-();
+    /// (x + v.x, y + v.y).
     CGMTRVector2D operator+(CGMTRVector2D const& v);
+    /// (x - v.x, y - v.y).
     CGMTRVector2D operator-(CGMTRVector2D const& v);
+    /// (x + d, y + d).
     CGMTRVector2D operator+(double d);
+    /// (x - d, y - d).
     CGMTRVector2D operator-(double d);
+    /// (x * d, y * d).
     CGMTRVector2D operator*(double d);
     /// No test of d: division by 0.0 gives non-finite components.
     CGMTRVector2D operator/(double d);
+    /// Adds v component by component.
     void operator+=(CGMTRVector2D const& v);
+    /// Subtracts v component by component.
     void operator-=(CGMTRVector2D const& v);
+    /// Adds d to both components.
     void operator+=(double d);
+    /// Subtracts d from both components.
     void operator-=(double d);
+    /// Multiplies both components by d.
     void operator*=(double d);
+    /// Divides both components by d; no test of d, so 0.0 gives non-finite
+    /// components.
     void operator/=(double d);
-    /// 1 when both components are equal within GMTR_TOL.
+    /// 1 when both components are equal within GMTR_TOL, each on its own.
     int operator==(CGMTRVector2D const& v);
+    /// The negation of operator==.
     int operator!=(CGMTRVector2D const& v);
 
 private:

@@ -1,4 +1,5 @@
-// CGMTRVector3D: a displacement in space of three doubles.
+/// @file
+/// CGMTRVector3D: a displacement in space of three doubles.
 #ifndef GMTRRT_CGMTRVECTOR3D_H
 #define GMTRRT_CGMTRVECTOR3D_H
 
@@ -14,8 +15,11 @@ class GMTRRT_API CGMTRVector3D {
 public:
     /// The zero vector.
     CGMTRVector3D();
+    /// The vector (x, y, z).
     CGMTRVector3D(double const& x, double const& y, double const& z);
+    /// A copy of the three fields.
     CGMTRVector3D(CGMTRVector3D const& other);
+    /// Copies the three fields; returns this vector.
     CGMTRVector3D& operator=(CGMTRVector3D const& other);
 
     /// Adds d to each of x, y and z.
@@ -52,11 +56,17 @@ public:
     /// give NaN fields.
     void Normalize();
 
+    /// The x field.
     double X() const;
+    /// The y field.
     double Y() const;
+    /// The z field.
     double Z() const;
+    /// Sets the x field.
     void X(double const& x);
+    /// Sets the y field.
     void Y(double const& y);
+    /// Sets the z field.
     void Z(double const& z);
 
 private:

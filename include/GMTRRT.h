@@ -1,20 +1,25 @@
-// GMTRRT: plane and space geometry class library.
-//
-// Shared constants, the library's single tolerance rule and the nine shared
-// numeric functions that every class measures, compares and normalises with.
-//
-// Conventions used across the whole library:
-//  * Angles are radians, counter-clockwise positive from the +x axis.
-//  * GMTR_TOL is one absolute tolerance, applied unscaled and strictly: two
-//    values are equal when |a - b| < GMTR_TOL, so a difference of exactly
-//    GMTR_TOL is not equal.
-//  * Nothing throws, logs or keeps error state; degenerate input gives IEEE
-//    non-finite values or leaves outputs untouched, as each class documents.
+/// @file
+/// GMTRRT: plane and space geometry class library. This header holds the
+/// shared constants, the library's single tolerance rule and the nine shared
+/// numeric functions that every class measures, compares and normalises with.
+///
+/// Conventions used across the whole library:
+///  * Angles are radians, counter-clockwise positive from the +x axis; no
+///    interface takes or gives degrees.
+///  * GMTR_TOL is one absolute tolerance, applied unscaled and strictly: two
+///    values are equal when |a - b| < GMTR_TOL, so a difference of exactly
+///    GMTR_TOL is not equal. There is no relative tolerance anywhere.
+///  * Nothing throws, logs or keeps error state; degenerate input gives IEEE
+///    non-finite values or leaves outputs untouched, as each class documents.
+///  * The library holds no global state: every function here is pure and may
+///    be called from any thread at once.
 #ifndef GMTRRT_GMTRRT_H
 #define GMTRRT_GMTRRT_H
 
-// The one export macro of the library. Every public class and shared function
-// carries it; everything else is compiled with hidden visibility.
+/// @def GMTRRT_API
+/// The one export macro of the library. Every public class and shared function
+/// carries it; everything else is compiled with hidden visibility. Hosts use
+/// the headers as they are: the macro imports the names on Windows.
 #if defined(_WIN32)
 #if defined(GMTRRT_BUILDING)
 #define GMTRRT_API __declspec(dllexport)
@@ -52,7 +57,8 @@ GMTRRT_API double NormalizeSignedAngle(double const& a);
 /// Only results just below +2pi snap to 0; -2pi gives a negative zero.
 GMTRRT_API double ReduceAngle(double const& a);
 
-/// Direction of the step from (x1, y1) to (x2, y2): atan2(y2 - y1, x2 - x1).
+/// Direction of the step from (x1, y1) to (x2, y2): atan2(y2 - y1, x2 - x1),
+/// in [-pi, pi] and not normalised. Two equal points give atan2(0, 0), 0.
 GMTRRT_API double GetDirectionAngle(double const& x1, double const& y1, double const& x2,
                                     double const& y2);
 
@@ -65,7 +71,8 @@ GMTRRT_API double SnapSin(double const& a);
 /// Whether the direction `angle` lies on the arc of directions that starts at
 /// `start` and turns by the signed `sweep` (positive counter-clockwise). A sweep
 /// within GMTR_TOL of +2pi accepts every angle (NaN included); both ends get a
-/// slack of GMTR_TOL.
+/// slack of GMTR_TOL. A sweep of -2pi is not a full circle: only directions
+/// within GMTR_TOL of `start` lie on it.
 GMTRRT_API bool IsAngleInRange(double const& angle, double const& start, double const& sweep);
 
 #endif // GMTRRT_GMTRRT_H
