@@ -1,5 +1,6 @@
-// CGMTRCoorMatrix: a plane coordinate system given by an axis exchange, a
-// turn and a shift of the origin.
+/// @file
+/// CGMTRCoorMatrix: a plane coordinate system given by an axis exchange, a
+/// turn and a shift of the origin.
 #ifndef GMTRRT_CGMTRCOORMATRIX_H
 #define GMTRRT_CGMTRCOORMATRIX_H
 
@@ -18,8 +19,11 @@ public:
     CGMTRCoorMatrix();
     /// Exchange flag, rotation in radians and transfer, in that order.
     CGMTRCoorMatrix(int inverse, double rotation, CGMTRVector2D const& transfer);
+    /// A copy of the flag, the rotation and the transfer.
     CGMTRCoorMatrix(CGMTRCoorMatrix const& other);
+    /// Copies the flag, the rotation and the transfer; returns this object.
     CGMTRCoorMatrix& operator=(CGMTRCoorMatrix const& other);
+    /// Does nothing: the object owns no resources.
     ~CGMTRCoorMatrix();
 
     /// The axis exchange flag (meant to be 0 or 1).
@@ -28,9 +32,11 @@ public:
     void SetsInverse(int inverse);
     /// The rotation in radians.
     double GetRotate() const;
+    /// Sets the rotation in radians, counter-clockwise; kept as given.
     void SetRotate(double const& rotation);
     /// A reference to the stored transfer; it shows later SetTransfer calls.
     CGMTRVector2D const& GetTransfer() const;
+    /// Sets the shift of the origin, applied after the exchange and the turn.
     void SetTransfer(CGMTRVector2D const& transfer);
     /// Back to the identity system.
     void Reset();

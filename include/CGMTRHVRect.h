@@ -1,4 +1,5 @@
-// CGMTRHVRect: an axis-aligned rectangle used as a bounding box.
+/// @file
+/// CGMTRHVRect: an axis-aligned rectangle used as a bounding box.
 #ifndef GMTRRT_CGMTRHVRECT_H
 #define GMTRRT_CGMTRHVRECT_H
 
@@ -20,13 +21,18 @@ class GMTRRT_API CGMTRHVRect {
 public:
     /// (0, 0, 0, 0).
     CGMTRHVRect();
+    /// The four fields as given, in this order; not sorted.
     CGMTRHVRect(double left, double bottom, double right, double top);
     /// left, bottom from `p1` and right, top from `p2`; not sorted.
     CGMTRHVRect(CGMTRPoint2D& p1, CGMTRPoint2D& p2);
+    /// A copy of the four fields.
     CGMTRHVRect(CGMTRHVRect const& other);
+    /// Copies the four fields; returns this rectangle.
     CGMTRHVRect& operator=(CGMTRHVRect const& other);
+    /// Does nothing: the rectangle owns no resources.
     ~CGMTRHVRect();
 
+    /// Sets the four fields as given, in this order; not sorted.
     void Bounds(double left, double bottom, double right, double top);
     /// Writes the four fields; a null pointer is skipped.
     void Bounds(double* left, double* bottom, double* right, double* top) const;
@@ -35,18 +41,30 @@ public:
     /// As above through pointers; a null pointer is skipped.
     void Bounds(CGMTRPoint2D* lb, CGMTRPoint2D* rt) const;
 
+    /// The left edge (smallest x of a sorted rectangle).
     double Left() const;
+    /// The bottom edge (smallest y of a sorted rectangle).
     double Bottom() const;
+    /// The right edge (largest x of a sorted rectangle).
     double Right() const;
+    /// The top edge (largest y of a sorted rectangle).
     double Top() const;
+    /// Sets the left edge as given; not sorted.
     void Left(double v);
+    /// Sets the bottom edge as given; not sorted.
     void Bottom(double v);
+    /// Sets the right edge as given; not sorted.
     void Right(double v);
+    /// Sets the top edge as given; not sorted.
     void Top(double v);
 
+    /// The new point (left, top).
     CGMTRPoint2D TopLeft();
+    /// The new point (right, top).
     CGMTRPoint2D TopRight();
+    /// The new point (left, bottom).
     CGMTRPoint2D BottomLeft();
+    /// The new point (right, bottom).
     CGMTRPoint2D BottomRight();
     /// ((left + right) / 2, (bottom + top) / 2).
     CGMTRPoint2D Center();
@@ -78,6 +96,7 @@ public:
     bool Contains(CGMTRPoint2D const& p) const;
     /// IsEqualValue on left, right, bottom and top.
     bool operator==(CGMTRHVRect const& b) const;
+    /// The negation of operator==.
     bool operator!=(CGMTRHVRect const& b) const;
     /// This rectangle lies inside `b`; edges may coincide.
     bool operator<(CGMTRHVRect const& b) const;

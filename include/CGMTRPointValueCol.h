@@ -1,4 +1,5 @@
-// CGMTRPointValueCol: an ordered, growable collection of point-value records.
+/// @file
+/// CGMTRPointValueCol: an ordered, growable collection of point-value records.
 #ifndef GMTRRT_CGMTRPOINTVALUECOL_H
 #define GMTRRT_CGMTRPOINTVALUECOL_H
 
@@ -30,10 +31,12 @@ public:
     CGMTRPointValueCol(const CGMTRPointValueCol& other);
     /// Replaces the records and the used-value count by the source's.
     CGMTRPointValueCol& operator=(const CGMTRPointValueCol& other);
+    /// Releases the records.
     ~CGMTRPointValueCol();
 
     /// Stores the count without any check.
     void SetUsedValueCount(int count);
+    /// The stored used-value count.
     int GetUsedValueCount() const;
     /// The number of records.
     int GetCount();

@@ -1,5 +1,6 @@
-// CGMTRTransform2D: a plane transform built step by step and read back as a
-// matrix or as its components.
+/// @file
+/// CGMTRTransform2D: a plane transform built step by step and read back as a
+/// matrix or as its components.
 #ifndef GMTRRT_CGMTRTRANSFORM2D_H
 #define GMTRRT_CGMTRTRANSFORM2D_H
 
@@ -22,6 +23,7 @@ public:
     CGMTRTransform2D(CGMTRTransform2D& other);
     /// Copies the other transform's matrix; returns nothing.
     void operator=(CGMTRTransform2D& other);
+    /// Does nothing: the transform owns no resources.
     ~CGMTRTransform2D();
 
     /// Replaces the accumulated matrix by `matrix`.
@@ -49,10 +51,10 @@ public:
     ///    transform multiplies areas (one Scale by f gives f*f).
     ///  * `rotation`: the direction, in (-pi, pi], in which the transform
     ///    sends the +x axis: atan2(m01, m00). Exact -pi is reported as +pi.
-    ///    For a similarity transform the matrix then equals
-    ///      [reflection in the x axis, when mirror is 1]
-    ///      * rotation about the origin by `rotation`
-    ///      * uniform scaling by sqrt(scale) * translation by `transfer`,
+    ///    For a similarity transform the matrix then equals the product
+    ///    `F * R(rotation) * S(sqrt(scale)) * T(transfer)`, where F is the
+    ///    reflection in the x axis when mirror is 1 (the identity otherwise),
+    ///    R the turn about the origin, S the uniform scaling and T the shift,
     ///    so a transform built from turns and positive scalings gives back
     ///    the sum of its turns (reduced to (-pi, pi]), a negative scale factor
     ///    adds a half turn, and a reflection across a line through the origin
