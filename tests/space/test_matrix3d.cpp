@@ -23,13 +23,12 @@ const CGMTRMatrix3D kQuarter(0, 1, 0, -1, 0, 0, 0, 0, 1); // +pi/2 about z
 } // namespace
 
 TEST(Matrix3D, LayoutIdentityAndRowVectorPoints) {
-    static_assert(sizeof(CGMTRMatrix3D) == 72, "nine doubles");
-    static_assert(!std::is_polymorphic<CGMTRMatrix3D>::value, "no vtable");
-    static_assert(std::is_standard_layout<CGMTRMatrix3D>::value, "plain fields");
+    static_assert(sizeof(CGMTRMatrix3D) == 72 && !std::is_polymorphic<CGMTRMatrix3D>::value &&
+                      std::is_standard_layout<CGMTRMatrix3D>::value,
+                  "plain value of nine doubles");
     EXPECT_EQ(reinterpret_cast<const double*>(&kG)[3], 3.0); // row by row
     CGMTRMatrix3D m;
-    EXPECT_EQ(m.GetDeterminant(), 1.0);
-    EXPECT_EQ(m.IsOrthogonal(), 1);
+    EXPECT_TRUE(m.GetDeterminant() == 1.0 && m.IsOrthogonal() == 1);
     m.SetMatrixValue(9, 8, 7, 6, 5, 4, 3, 2, 1);
     m.SetSingleValue(2, 0, -3);
     EXPECT_TRUE(m.GetSingleValue(0, 0) == 9 && m.GetSingleValue(2, 0) == -3);
@@ -37,8 +36,7 @@ TEST(Matrix3D, LayoutIdentityAndRowVectorPoints) {
     CGMTRPoint3D p(1, 2, 3), e0(1, 0, 0), q(1, 2, 3), r(1, 2, 3);
     p *= CGMTRMatrix3D();
     e0 *= kG; // the first row
-    EXPECT_TRUE(p.X() == 1 && p.Y() == 2 && p.Z() == 3);
-    EXPECT_TRUE(e0.X() == 2 && e0.Y() == -1 && e0.Z() == 0.5);
+    EXPECT_TRUE(p.X() == 1 && p.Y() == 2 && p.Z() == 3 && e0 == CGMTRPoint3D(2, -1, 0.5));
     q *= kG; // (p A) B == p (A B): the left factor acts first
     q *= kQuarter;
     r *= kG * kQuarter;
@@ -74,8 +72,7 @@ TEST(Matrix3D, SingularInverseIsStrictAndLeavesTheMatrix) {
     CGMTRMatrix3D s(1e-11, 0, 0, 0, 1, 0, 0, 0, 1), edge(1e-10, 0, 0, 0, 1, 0, 0, 0, 1);
     s.Inverse();
     edge.Inverse(); // |det| of exactly GMTR_TOL still inverts
-    EXPECT_EQ(s.GetSingleValue(0, 0), 1e-11);
-    EXPECT_EQ(edge.GetSingleValue(0, 0), 1e10);
+    EXPECT_TRUE(s.GetSingleValue(0, 0) == 1e-11 && edge.GetSingleValue(0, 0) == 1e10);
     CGMTRMatrix3D rank2(1, 2, 3, 2, 4, 6, 0, 1, 1), keep(rank2);
     rank2.Inverse();
     EXPECT_TRUE(Near(rank2, keep, 0.0));
@@ -85,8 +82,8 @@ TEST(Matrix3D, SingularInverseIsStrictAndLeavesTheMatrix) {
 }
 
 TEST(Matrix3D, OrthogonalityAcceptsExactlyTheTolerance) {
-    EXPECT_EQ(CGMTRMatrix3D().ProductOfRow(0, 3), 0.0);
-    EXPECT_EQ(CGMTRMatrix3D().ProductOfRow(-1, 0), 0.0);
+    EXPECT_TRUE(CGMTRMatrix3D().ProductOfRow(0, 3) == 0 &&
+                CGMTRMatrix3D().ProductOfRow(-1, 0) == 0);
     const double h = std::sqrt(0.5);
     EXPECT_EQ(CGMTRMatrix3D(h, h, 0, -h, h, 0, 0, 0, 1).IsOrthogonal(), 1);
     EXPECT_EQ(CGMTRMatrix3D(1, 0, 0, h, h, 0, 0, 0, 1).IsOrthogonal(), 0); // unit rows, skew
