@@ -50,24 +50,11 @@ void ExpectLibraryVtable(const CGMTRBaseGeo2D& entity, const std::string& cls) {
 }
 
 // An entity of a kind neither concrete class knows.
-class Stranger : public CGMTRBaseGeo2D {
+class Stranger : public CGMTRLine2D {
 public:
     tagGMTRGeometryType get_GeometryType() const override {
         return static_cast<tagGMTRGeometryType>(7);
     }
-    CGMTRPoint2D FGetStartPoint() const override { return CGMTRPoint2D(); }
-    CGMTRPoint2D FGetEndPoint() const override { return CGMTRPoint2D(); }
-    CGMTRPoint2D FGetMidPoint() const override { return CGMTRPoint2D(); }
-    double FDistance(const CGMTRPoint2D&) const override { return 0; }
-    CGMTRPoint2D FGetNearestPoint(const CGMTRPoint2D&) const override { return CGMTRPoint2D(); }
-    CGMTRBaseGeo2D* Clone() const override { return new Stranger(*this); }
-    void Release() override { delete this; }
-    void FGetCrossPoint(CGMTRBaseGeo2D*, CGMTRPoint2DCol&) const override {}
-    void GetRectBox(double&, double&, double&, double&) const override {}
-    double Distance(const CGMTRPoint2D&) const override { return 0; }
-    double DistanceToPercent(const short&, const double&) const override { return -1.0; }
-    double PointToPercent(const CGMTRPoint2D&) const override { return -1.0; }
-    CGMTRPoint2D PercentToPoint(const double&) const override { return CGMTRPoint2D(); }
 };
 
 // Entities whose own percent and distance answers differ from the base class:

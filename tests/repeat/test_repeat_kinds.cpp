@@ -47,6 +47,8 @@ TEST(RepeatArc, SymmetricArcTurnsPointAndAngle) {
     for (long i = 0; i < 4; ++i)
         ExpectAt(s, i, {10, 0}, {99, 99}, expect[i][0], expect[i][1]);
     EXPECT_DOUBLE_EQ(s.GetRepeatAngle(2, 0.1), 0.1 + GMTR_PI);
+    EXPECT_TRUE(s.GetRepeatType() == REPEAT_ARC_SYMMETRY2D &&
+                CGMTRRepeatGrid().GetRepeatType() == REPEAT_GRID);
     ExpectAt(s, 3, {0, 0}, {}, 0, 0); // the origin stays put
     // Clockwise, around a far origin.
     s.ConstructRepeatArc(1e6, -1e6, -GMTR_HALF_PI, 4);
