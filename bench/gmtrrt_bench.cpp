@@ -1,0 +1,382 @@
+// Each listed query of the library against its floor (floor.cpp), on the same
+// fixed inputs cycled through a few thousand cases. Before the benchmarks run,
+// every floor is checked to give the library's results bit for bit, so the two
+// sides of each pair compute the same thing.
+#include "bench_data.h"
+
+#include "CGMTRArc2D.h"
+#include "CGMTRLine2D.h"
+#include "CGMTRMatrix2D.h"
+#include "CGMTRPoint2DCol.h"
+#include "CGMTRRepeatGrid.h"
+#include "CGMTRRepeatLine2D.h"
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <cstring>
+#include <memory>
+#include <vector>
+
+namespace {
+
+using namespace bench;
+
+constexpr std::size_t kMask = kInputs - 1;
+
+CGMTRArc2D ToArc(const Arc& a) {
+    CGMTRArc2D arc;
+    arc.PutBasePoint(CGMTRPoint2D(a.cx, a.cy));
+    arc.PutBaseVector(CGMTRVector2D(a.bx, a.by));
+    arc.PutMidVector(CGMTRVector2D(a.mx, a.my));
+    return arc;
+}
+
+CGMTRLine2D ToLine(const Seg& s) {
+    return CGMTRLine2D(CGMTRPoint2D(s.px, s.py), CGMTRVector2D(s.vx, s.vy));
+}
+
+// Library objects built once from the inputs, so the timed loops only query.
+struct Objects {
+    std::vector<CGMTRLine2D> segA, segB, arcSegLine, lineTanLine;
+    std::vector<CGMTRArc2D> arcSegArc, arcArcA, arcArcB, lineTanArc, arcTanA, arcTanB, distArc,
+        pctArc;
+    std::vector<std::unique_ptr<CGMTRRepeatLine2D>> chain;
+};
+
+const Objects& GetObjects() {
+    static const Objects objects = [] {
+        const Inputs& in = GetInputs();
+        Objects o;
+        for (std::size_t i = 0; i < kInputs; ++i) {
+            o.segA.push_back(ToLine(in.segSeg[i].a));
+            o.segB.push_back(ToLine(in.segSeg[i].b));
+            o.arcSegArc.push_back(ToArc(in.arcSeg[i].a));
+            o.arcSegLine.push_back(ToLine(in.arcSeg[i].s));
+            o.arcArcA.push_back(ToArc(in.arcArc[i].a));
+            o.arcArcB.push_back(ToArc(in.arcArc[i].b));
+            o.lineTanArc.push_back(ToArc(in.lineTan[i].a));
+            o.lineTanLine.push_back(ToLine(in.lineTan[i].s));
+            o.arcTanA.push_back(ToArc(in.arcTan[i].a));
+            o.arcTanB.push_back(ToArc(in.arcTan[i].b));
+            o.distArc.push_back(ToArc(in.arcDistance[i].a));
+            o.pctArc.push_back(ToArc(in.arcPercent[i].a));
+            const ChainIn& c = in.chain[i];
+            auto line = std::make_unique<CGMTRRepeatLine2D>();
+            line->ConstructRepeatLine(c.lineAngle, c.lineSpace, kChainLine);
+            CGMTRRepeatGrid grid;
+            grid.ConstructRepeatGrid(c.gridSpaceX, c.gridSpaceY, kChainGridX, kChainGridY,
+                                     c.gridAngle);
+            line->SetRepeat(&grid);
+            o.chain.push_back(std::move(line));
+        }
+        return o;
+    }();
+    return objects;
+}
+
+// ---- The library side of each pair -----------------------------------------
+
+void OursSegSeg(std::size_t i, CGMTRPoint2DCol& col) {
+    const Objects& o = GetObjects();
+    col.Clear();
+    o.segA[i].GetCrossPoint(const_cast<CGMTRLine2D&>(o.segB[i]), col);
+}
+
+void OursArcSeg(std::size_t i, CGMTRPoint2DCol& col) {
+    const Objects& o = GetObjects();
+    col.Clear();
+    o.arcSegArc[i].GetCrossPointLine(o.arcSegLine[i], col);
+}
+
+void OursArcArc(std::size_t i, CGMTRPoint2DCol& col) {
+    const Objects& o = GetObjects();
+    col.Clear();
+    o.arcArcA[i].GetCrossPointArc(const_cast<CGMTRArc2D&>(o.arcArcB[i]), col);
+}
+
+void OursLineTangency(std::size_t i, CGMTRPoint2D* p) {
+    const Objects& o = GetObjects();
+    const LineTanIn& in = GetInputs().lineTan[i];
+    const_cast<CGMTRArc2D&>(o.lineTanArc[i])
+        .LineTangencyDistance(o.lineTanLine[i], CGMTRPoint2D(in.qx, in.qy), in.d, p[0], p[1], p[2]);
+}
+
+void OursArcTangency(std::size_t i, CGMTRPoint2D* p) {
+    const Objects& o = GetObjects();
+    const ArcTanIn& in = GetInputs().arcTan[i];
+    const_cast<CGMTRArc2D&>(o.arcTanA[i])
+        .ArcTangencyDistance(const_cast<CGMTRArc2D&>(o.arcTanB[i]), in.d, p[0], p[1], p[2]);
+}
+
+double OursArcDistance(std::size_t i) {
+    const ArcPointIn& in = GetInputs().arcDistance[i];
+    return GetObjects().distArc[i].Distance(CGMTRPoint2D(in.px, in.py));
+}
+
+double OursArcPercent(std::size_t i) {
+    const ArcPointIn& in = GetInputs().arcPercent[i];
+    return GetObjects().pctArc[i].PointToPercent(CGMTRPoint2D(in.px, in.py));
+}
+
+CGMTRPoint2D OursRotate(std::size_t i) {
+    const RotateIn& in = GetInputs().rotate[i];
+    CGMTRMatrix2D m;
+    m.SetToRotateBy(CGMTRPoint2D(in.px, in.py), in.angle);
+    CGMTRPoint2D p(in.x, in.y);
+    p *= m;
+    return p;
+}
+
+void OursChain(std::size_t i, double* xy) {
+    CGMTRRepeatLine2D& chain = *GetObjects().chain[i];
+    const ChainIn& in = GetInputs().chain[i];
+    double x = in.x, y = in.y;
+    const CGMTRPoint2D ref(in.x, in.y);
+    for (long n = 0; n < kChainCopies; ++n)
+        chain.GetRepeatPoint2(n, x, y, &xy[2 * n], &xy[2 * n + 1], ref);
+}
+
+// ---- Bit-for-bit agreement of the two sides ---------------------------------
+
+int g_mismatches = 0;
+
+void Expect(const char* op, std::size_t i, const double* a, const double* b, int n) {
+    if (std::memcmp(a, b, sizeof(double) * static_cast<std::size_t>(n)) != 0) {
+        if (g_mismatches < 10)
+            std::fprintf(stderr, "floor and library differ: %s input %zu\n", op, i);
+        ++g_mismatches;
+    }
+}
+
+void ExpectCol(const char* op, std::size_t i, const CGMTRPoint2DCol& col, const Out& f) {
+    double got[4] = {0, 0, 0, 0};
+    for (int k = 0; k < col.GetCount() && k < 2; ++k) {
+        CGMTRPoint2D p;
+        col.get_Item(k, p);
+        got[2 * k] = p.X();
+        got[2 * k + 1] = p.Y();
+    }
+    if (col.GetCount() != f.n) {
+        std::fprintf(stderr, "floor and library differ in count: %s input %zu (%d, %d)\n", op, i,
+                     col.GetCount(), f.n);
+        ++g_mismatches;
+        return;
+    }
+    Expect(op, i, got, f.v, 2 * f.n);
+}
+
+void ExpectThree(const char* op, std::size_t i, const CGMTRPoint2D* p, const Out& f) {
+    const double got[6] = {p[0].X(), p[0].Y(), p[1].X(), p[1].Y(), p[2].X(), p[2].Y()};
+    if (f.n != 3) {
+        std::fprintf(stderr, "floor found no fillet: %s input %zu\n", op, i);
+        ++g_mismatches;
+        return;
+    }
+    Expect(op, i, got, f.v, 6);
+}
+
+int CheckAgreement() {
+    const Inputs& in = GetInputs();
+    CGMTRPoint2DCol col;
+    for (std::size_t i = 0; i < kInputs; ++i) {
+        Out f{};
+        OursSegSeg(i, col);
+        FloorSegSeg(in.segSeg[i], f);
+        ExpectCol("SegSeg", i, col, f);
+        if (f.n != 1)
+            ++g_mismatches;
+        OursArcSeg(i, col);
+        FloorArcSeg(in.arcSeg[i], f);
+        ExpectCol("ArcSeg", i, col, f);
+        if (f.n != 2)
+            ++g_mismatches;
+        OursArcArc(i, col);
+        FloorArcArc(in.arcArc[i], f);
+        ExpectCol("ArcArc", i, col, f);
+        if (f.n != 2)
+            ++g_mismatches;
+        CGMTRPoint2D p[3];
+        OursLineTangency(i, p);
+        FloorLineTangency(in.lineTan[i], f);
+        ExpectThree("LineTangency", i, p, f);
+        OursArcTangency(i, p);
+        FloorArcTangency(in.arcTan[i], f);
+        ExpectThree("ArcTangency", i, p, f);
+        const double d1 = OursArcDistance(i), d2 = FloorArcDistance(in.arcDistance[i]);
+        Expect("ArcDistance", i, &d1, &d2, 1);
+        const double p1 = OursArcPercent(i), p2 = FloorArcPercent(in.arcPercent[i]);
+        Expect("ArcPercent", i, &p1, &p2, 1);
+        if (p2 == -1.0)
+            ++g_mismatches;
+        const CGMTRPoint2D r = OursRotate(i);
+        FloorRotate(in.rotate[i], f);
+        const double rr[2] = {r.X(), r.Y()};
+        Expect("Rotate", i, rr, f.v, 2);
+        double a[2 * kChainCopies], b[2 * kChainCopies];
+        OursChain(i, a);
+        FloorChain(in.chain[i], b);
+        Expect("Chain", i, a, b, 2 * kChainCopies);
+    }
+    return g_mismatches;
+}
+
+// ---- Benchmarks ---------------------------------------------------------------
+
+template <typename F> void Loop(benchmark::State& state, F f) {
+    std::size_t i = 0;
+    for (auto _ : state) {
+        f(i & kMask);
+        ++i;
+    }
+}
+
+void BM_SegSeg_Ours(benchmark::State& s) {
+    CGMTRPoint2DCol col;
+    OursSegSeg(0, col); // the collection keeps its storage from here on
+    Loop(s, [&](std::size_t i) {
+        OursSegSeg(i, col);
+        benchmark::DoNotOptimize(col);
+    });
+}
+void BM_SegSeg_Floor(benchmark::State& s) {
+    Out f;
+    Loop(s, [&](std::size_t i) {
+        FloorSegSeg(GetInputs().segSeg[i], f);
+        benchmark::DoNotOptimize(f);
+    });
+}
+void BM_ArcSeg_Ours(benchmark::State& s) {
+    CGMTRPoint2DCol col;
+    OursArcSeg(0, col);
+    Loop(s, [&](std::size_t i) {
+        OursArcSeg(i, col);
+        benchmark::DoNotOptimize(col);
+    });
+}
+void BM_ArcSeg_Floor(benchmark::State& s) {
+    Out f;
+    Loop(s, [&](std::size_t i) {
+        FloorArcSeg(GetInputs().arcSeg[i], f);
+        benchmark::DoNotOptimize(f);
+    });
+}
+void BM_ArcArc_Ours(benchmark::State& s) {
+    CGMTRPoint2DCol col;
+    OursArcArc(0, col);
+    Loop(s, [&](std::size_t i) {
+        OursArcArc(i, col);
+        benchmark::DoNotOptimize(col);
+    });
+}
+void BM_ArcArc_Floor(benchmark::State& s) {
+    Out f;
+    Loop(s, [&](std::size_t i) {
+        FloorArcArc(GetInputs().arcArc[i], f);
+        benchmark::DoNotOptimize(f);
+    });
+}
+void BM_LineTangency_Ours(benchmark::State& s) {
+    CGMTRPoint2D p[3];
+    Loop(s, [&](std::size_t i) {
+        OursLineTangency(i, p);
+        benchmark::DoNotOptimize(p);
+    });
+}
+void BM_LineTangency_Floor(benchmark::State& s) {
+    Out f;
+    Loop(s, [&](std::size_t i) {
+        FloorLineTangency(GetInputs().lineTan[i], f);
+        benchmark::DoNotOptimize(f);
+    });
+}
+void BM_ArcTangency_Ours(benchmark::State& s) {
+    CGMTRPoint2D p[3];
+    Loop(s, [&](std::size_t i) {
+        OursArcTangency(i, p);
+        benchmark::DoNotOptimize(p);
+    });
+}
+void BM_ArcTangency_Floor(benchmark::State& s) {
+    Out f;
+    Loop(s, [&](std::size_t i) {
+        FloorArcTangency(GetInputs().arcTan[i], f);
+        benchmark::DoNotOptimize(f);
+    });
+}
+void BM_ArcDistance_Ours(benchmark::State& s) {
+    Loop(s, [&](std::size_t i) { benchmark::DoNotOptimize(OursArcDistance(i)); });
+}
+void BM_ArcDistance_Floor(benchmark::State& s) {
+    Loop(s, [&](std::size_t i) {
+        benchmark::DoNotOptimize(FloorArcDistance(GetInputs().arcDistance[i]));
+    });
+}
+void BM_ArcPointToPercent_Ours(benchmark::State& s) {
+    Loop(s, [&](std::size_t i) { benchmark::DoNotOptimize(OursArcPercent(i)); });
+}
+void BM_ArcPointToPercent_Floor(benchmark::State& s) {
+    Loop(s, [&](std::size_t i) {
+        benchmark::DoNotOptimize(FloorArcPercent(GetInputs().arcPercent[i]));
+    });
+}
+void BM_RotateByTransform_Ours(benchmark::State& s) {
+    Loop(s, [&](std::size_t i) { benchmark::DoNotOptimize(OursRotate(i)); });
+}
+void BM_RotateByTransform_Floor(benchmark::State& s) {
+    Out f;
+    Loop(s, [&](std::size_t i) {
+        FloorRotate(GetInputs().rotate[i], f);
+        benchmark::DoNotOptimize(f);
+    });
+}
+void BM_RepeatChain_Ours(benchmark::State& s) {
+    double xy[2 * kChainCopies];
+    Loop(s, [&](std::size_t i) {
+        OursChain(i, xy);
+        benchmark::DoNotOptimize(xy);
+    });
+}
+void BM_RepeatChain_Floor(benchmark::State& s) {
+    double xy[2 * kChainCopies];
+    Loop(s, [&](std::size_t i) {
+        FloorChain(GetInputs().chain[i], xy);
+        benchmark::DoNotOptimize(xy);
+    });
+}
+
+BENCHMARK(BM_SegSeg_Ours);
+BENCHMARK(BM_SegSeg_Floor);
+BENCHMARK(BM_ArcSeg_Ours);
+BENCHMARK(BM_ArcSeg_Floor);
+BENCHMARK(BM_ArcArc_Ours);
+BENCHMARK(BM_ArcArc_Floor);
+BENCHMARK(BM_LineTangency_Ours);
+BENCHMARK(BM_LineTangency_Floor);
+BENCHMARK(BM_ArcTangency_Ours);
+BENCHMARK(BM_ArcTangency_Floor);
+BENCHMARK(BM_ArcDistance_Ours);
+BENCHMARK(BM_ArcDistance_Floor);
+BENCHMARK(BM_ArcPointToPercent_Ours);
+BENCHMARK(BM_ArcPointToPercent_Floor);
+BENCHMARK(BM_RotateByTransform_Ours);
+BENCHMARK(BM_RotateByTransform_Floor);
+BENCHMARK(BM_RepeatChain_Ours);
+BENCHMARK(BM_RepeatChain_Floor);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    GetObjects();
+    const int bad = CheckAgreement();
+    if (bad != 0) {
+        std::fprintf(stderr, "%d results of the floor differ from the library's\n", bad);
+        return 1;
+    }
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
