@@ -17,30 +17,40 @@
 #include <cstdio>
 #include <cstring>
 #include <limits>
+#include <map>
 #include <random>
+#include <string>
 
 namespace {
 
+std::map<int, std::uint64_t> g_lines; // per call site, printed with --lines
+
 struct Digest {
     std::uint64_t h = 1469598103934665603ull;
-    void Add(double v) {
-        std::uint64_t b;
-        std::memcpy(&b, &v, sizeof b);
+    void Add(double v, int line = __builtin_LINE()) {
+        std::uint64_t& l = g_lines.emplace(line, 1469598103934665603ull).first->second;
+        // Every NaN counts as one value: the sign and payload of a NaN follow
+        // the operand order the compiler picks and carry no meaning.
+        if (std::isnan(v))
+            v = std::numeric_limits<double>::quiet_NaN();
+        std::uint64_t bits;
+        std::memcpy(&bits, &v, sizeof bits);
+        l = (l ^ bits) * 1099511628211ull;
         for (int i = 0; i < 8; ++i) {
-            h ^= (b >> (8 * i)) & 0xff;
+            h ^= (bits >> (8 * i)) & 0xff;
             h *= 1099511628211ull;
         }
     }
-    void Add(const CGMTRPoint2D& p) {
-        Add(p.X());
-        Add(p.Y());
+    void Add(const CGMTRPoint2D& p, int line = __builtin_LINE()) {
+        Add(p.X(), line);
+        Add(p.Y(), line);
     }
-    void Add(const CGMTRPoint2DCol& c) {
-        Add(static_cast<double>(c.GetCount()));
+    void Add(const CGMTRPoint2DCol& c, int line = __builtin_LINE()) {
+        Add(static_cast<double>(c.GetCount()), line);
         for (int i = 0; i < c.GetCount(); ++i) {
             CGMTRPoint2D p;
             c.get_Item(i, p);
-            Add(p);
+            Add(p, line);
         }
     }
 };
@@ -94,7 +104,8 @@ CGMTRLine2D RandomLine() {
 
 } // namespace
 
-int main() {
+int main(int argc, char** argv) {
+    const bool lines = argc > 1 && std::string(argv[1]) == "--lines";
     const int n = 200000;
     Digest seg, arcq, cross, tangency, matrix, repeat;
     for (int i = 0; i < n; ++i) {
@@ -212,5 +223,8 @@ int main() {
     std::printf("tangency  %016llx\n", static_cast<unsigned long long>(tangency.h));
     std::printf("matrix    %016llx\n", static_cast<unsigned long long>(matrix.h));
     std::printf("repeat    %016llx\n", static_cast<unsigned long long>(repeat.h));
+    if (lines)
+        for (const auto& l : g_lines)
+            std::printf("line %4d %016llx\n", l.first, static_cast<unsigned long long>(l.second));
     return 0;
 }

@@ -1,4 +1,5 @@
 #include "CGMTRArc2D.h"
+#include "CGMTRArc2DCandidates.h"
 
 #include <cmath>
 #include <new>
@@ -118,7 +119,9 @@ int CGMTRArc2D::CheckVerticalPointInRange(const CGMTRPoint2D& p) {
 }
 
 int CGMTRArc2D::CheckAngleRange(const double& a) {
-    return IsAngleInRange(a, GetBaseAngle(), GetSweepAngle()) ? 1 : 0;
+    const gmtr_arc_detail::ArcFrame f =
+        gmtr_arc_detail::MakeFrame(BasePoint, BaseVector, MidVector, FullCircle);
+    return gmtr_num::IsAngleInRange(a, f.base, f.sweep) ? 1 : 0;
 }
 
 double CGMTRArc2D::PercentToDistance(const double& t) {
@@ -133,8 +136,10 @@ CGMTRPoint2D CGMTRArc2D::GetNearestPoint(const CGMTRPoint2D& p) const {
         return GetStartPoint();
     }
     const double a = GetDirectionAngle(cx, cy, p.X(), p.Y());
-    if (IsAngleInRange(a, GetBaseAngle(), GetSweepAngle())) {
-        const double r = GetRadius();
+    const gmtr_arc_detail::ArcFrame f =
+        gmtr_arc_detail::MakeFrame(BasePoint, BaseVector, MidVector, FullCircle);
+    if (gmtr_num::IsAngleInRange(a, f.base, f.sweep)) {
+        const double r = f.r;
         return CGMTRPoint2D(cx + std::cos(a) * r, cy + std::sin(a) * r);
     }
     const CGMTRPoint2D start = GetStartPoint();
@@ -185,9 +190,11 @@ void CGMTRArc2D::Release() {
 void CGMTRArc2D::GetRectBox(double& minX, double& maxX, double& maxY, double& minY) const {
     const double cx = BasePoint.X();
     const double cy = BasePoint.Y();
-    const double r = GetRadius();
-    const double b = GetBaseAngle();
-    const double s = GetSweepAngle();
+    const gmtr_arc_detail::ArcFrame f =
+        gmtr_arc_detail::MakeFrame(BasePoint, BaseVector, MidVector, FullCircle);
+    const double r = f.r;
+    const double b = f.base;
+    const double s = f.sweep;
     // Start and end from the plain cosine and sine; an extreme of the circle
     // replaces them wherever its direction lies on the arc.
     const double sx = std::cos(b) * r + cx;
@@ -205,12 +212,14 @@ void CGMTRArc2D::GetRectBox(double& minX, double& maxX, double& maxY, double& mi
 
 double CGMTRArc2D::Distance(const CGMTRPoint2D& p) const {
     const double d = BasePoint.Distance2D(p);
-    const double r = GetRadius();
+    const double r = BaseVector.Length();
     if (d < GMTR_TOL) {
         return r;
     }
-    const double a = GetDirectionAngle(BasePoint.X(), BasePoint.Y(), p.X(), p.Y());
-    if (IsAngleInRange(a, GetBaseAngle(), GetSweepAngle())) {
+    const gmtr_arc_detail::ArcFrame f =
+        gmtr_arc_detail::MakeFrame(BasePoint, BaseVector, MidVector, FullCircle);
+    const double a = GetDirectionAngle(f.cx, f.cy, p.X(), p.Y());
+    if (gmtr_num::IsAngleInRange(a, f.base, f.sweep)) {
         return std::fabs(d - r);
     }
     const double d1 = p.Distance2D(GetStartPoint());
@@ -234,14 +243,16 @@ double CGMTRArc2D::DistanceToPercent(const short& from, const double& length) co
 
 double CGMTRArc2D::PointToPercent(const CGMTRPoint2D& p) const {
     const double d = BasePoint.Distance2D(p);
-    const double r = GetRadius();
+    const double r = BaseVector.Length();
     if (std::fabs(d - r) > GMTR_TOL) {
         return -1.0;
     }
-    const double a = GetDirectionAngle(BasePoint.X(), BasePoint.Y(), p.X(), p.Y());
-    const double b = GetBaseAngle();
-    const double s = GetSweepAngle();
-    if (!IsAngleInRange(a, b, s)) {
+    const gmtr_arc_detail::ArcFrame f =
+        gmtr_arc_detail::MakeFrame(BasePoint, BaseVector, MidVector, FullCircle);
+    const double a = GetDirectionAngle(f.cx, f.cy, p.X(), p.Y());
+    const double b = f.base;
+    const double s = f.sweep;
+    if (!gmtr_num::IsAngleInRange(a, b, s)) {
         return -1.0;
     }
     double e = NormalizeSignedAngle(a - b);

@@ -1,13 +1,19 @@
 // Internal to the library: the arc intersection queries compute their points
 // into a small fixed buffer first, so the fillet constructions can use the
-// same computations without building temporary point collections.
+// same computations without building temporary point collections. An arc is
+// read once per call into a frame (centre, radius, start angle, sweep), so
+// the start angle's atan2 is shared with the sweep and nothing is recomputed.
 #ifndef GMTRRT_CGMTRARC2DCANDIDATES_H
 #define GMTRRT_CGMTRARC2DCANDIDATES_H
 
+#include "../numeric/GMTRNumericInline.h"
+#include "CGMTRLine2D.h"
+#include "CGMTRLine2DDetail.h"
 #include "CGMTRPoint2D.h"
+#include "CGMTRVector2D.h"
 
-class CGMTRArc2D;
-class CGMTRLine2D;
+#include <cmath>
+#include <typeinfo>
 
 namespace gmtr_arc_detail {
 
@@ -23,13 +29,70 @@ struct ArcCandidates {
     }
 };
 
-/// The crossings of arc a with arc b, computed on a's circle.
-void CrossArcArc(const CGMTRArc2D& a, const CGMTRArc2D& b, ArcCandidates& out);
+/// What the queries read of an arc: centre, radius (length of the start
+/// vector), start angle (its direction) and signed sweep (2pi when the
+/// full-circle flag is set, else twice the signed turn from the start vector
+/// to the mid vector).
+struct ArcFrame {
+    double cx, cy, r, base, sweep;
+};
+
+inline ArcFrame MakeFrame(const CGMTRPoint2D& centre, const CGMTRVector2D& baseVector,
+                          const CGMTRVector2D& midVector, int fullCircle) {
+    ArcFrame f;
+    f.cx = centre.X();
+    f.cy = centre.Y();
+    const double bx = baseVector.X();
+    const double by = baseVector.Y();
+    f.r = std::sqrt(bx * bx + by * by);
+    f.base = std::atan2(by, bx);
+    f.sweep =
+        fullCircle != 0
+            ? 2 * GMTR_PI
+            : 2 * gmtr_num::NormalizeSignedAngle(std::atan2(midVector.Y(), midVector.X()) - f.base);
+    return f;
+}
+
+/// A segment read once: base and end point, length and step. `derived` is
+/// the segment object when it is of a class derived from CGMTRLine2D, whose
+/// own (virtual) Distance then decides which points lie on it.
+struct LineFrame {
+    gmtr_line_detail::Segment seg;
+    double vx, vy;
+    const CGMTRLine2D* derived;
+};
+
+inline LineFrame MakeLineFrame(const CGMTRPoint2D& base, const CGMTRVector2D& step) {
+    LineFrame l;
+    l.vx = step.X();
+    l.vy = step.Y();
+    l.seg = gmtr_line_detail::MakeSegment(base.X(), base.Y(), l.vx, l.vy);
+    l.derived = nullptr;
+    return l;
+}
+
+inline LineFrame MakeLineFrame(const CGMTRLine2D& line) {
+    LineFrame l = MakeLineFrame(line.get_BasePoint(), line.get_BaseVector());
+    if (typeid(line) != typeid(CGMTRLine2D)) {
+        l.derived = &line;
+    }
+    return l;
+}
+
+/// The crossings of arc a with arc b, computed on a's circle; at most `limit`
+/// points (the later ones are not computed).
+void CrossArcArc(const ArcFrame& a, const ArcFrame& b, int limit, ArcCandidates& out);
 
 /// The crossings of arc a with the line through the segment; when
 /// `onSegmentOnly` is set, only points within GMTR_TOL of the segment itself.
-void CrossArcLine(const CGMTRArc2D& a, const CGMTRLine2D& line, bool onSegmentOnly,
+/// At most `limit` points.
+void CrossArcLine(const ArcFrame& a, const LineFrame& line, bool onSegmentOnly, int limit,
                   ArcCandidates& out);
+
+/// The second half of CrossArcLine, for callers that already hold the line's
+/// direction angle theta and the distance h of the arc's centre from the line.
+void CrossArcLineFrom(const ArcFrame& a, const LineFrame& line, double theta, double h,
+                      bool onSegmentOnly, int limit, ArcCandidates& out);
 
 } // namespace gmtr_arc_detail
 

@@ -44,15 +44,15 @@ void AppendAll(const gmtr_arc_detail::ArcCandidates& found, CGMTRPoint2DCol& poi
 
 namespace gmtr_arc_detail {
 
-void CrossArcArc(const CGMTRArc2D& a, const CGMTRArc2D& b, ArcCandidates& out) {
-    const double rA = a.GetRadius();
-    const double baseA = a.GetBaseAngle();
-    const double sweepA = a.GetSweepAngle();
-    const CGMTRPoint2D cA = a.GetBasePoint();
-    const CGMTRPoint2D cB = b.GetBasePoint();
-    const double d = cB.Distance2D(cA);
-    const double phi = GetDirectionAngle(cA.X(), cA.Y(), cB.X(), cB.Y());
-    const double rB = b.GetRadius();
+void CrossArcArc(const ArcFrame& a, const ArcFrame& b, int limit, ArcCandidates& out) {
+    const double rA = a.r;
+    const double baseA = a.base;
+    const double sweepA = a.sweep;
+    const double dx = a.cx - b.cx;
+    const double dy = a.cy - b.cy;
+    const double d = std::sqrt(dx * dx + dy * dy);
+    const double phi = std::atan2(b.cy - a.cy, b.cx - a.cx);
+    const double rB = b.r;
 
     // Circles apart, or one inside the other (equality goes on). The tests are
     // written so that a radius or distance that is not a number also stops
@@ -72,38 +72,48 @@ void CrossArcArc(const CGMTRArc2D& a, const CGMTRArc2D& b, ArcCandidates& out) {
 
     const double alpha = std::acos(GetTriangleCosine(rB, rA, d));
     const double beta = std::acos(GetTriangleCosine(rA, rB, d));
-    const double baseB = b.GetBaseAngle();
-    const double sweepB = b.GetSweepAngle();
 
     // Left of the line of centres first, then right. B's range is tested only
     // when A's has passed.
     const double left = phi + alpha;
-    if (IsAngleInRange(left, baseA, sweepA) &&
-        IsAngleInRange(phi + GMTR_PI - beta, baseB, sweepB)) {
-        out.Push(CGMTRPoint2D(SnapCos(left) * rA + cA.X(), SnapSin(left) * rA + cA.Y()));
+    if (gmtr_num::IsAngleInRange(left, baseA, sweepA) &&
+        gmtr_num::IsAngleInRange(phi + GMTR_PI - beta, b.base, b.sweep)) {
+        double c;
+        double s;
+        gmtr_num::SnapCosSin(left, c, s);
+        out.Push(CGMTRPoint2D(c * rA + a.cx, s * rA + a.cy));
+        if (out.count >= limit) {
+            return;
+        }
     }
     const double right = phi - alpha;
-    if (IsAngleInRange(right, baseA, sweepA) &&
-        IsAngleInRange(phi + GMTR_PI + beta, baseB, sweepB)) {
-        out.Push(CGMTRPoint2D(SnapCos(right) * rA + cA.X(), SnapSin(right) * rA + cA.Y()));
+    if (gmtr_num::IsAngleInRange(right, baseA, sweepA) &&
+        gmtr_num::IsAngleInRange(phi + GMTR_PI + beta, b.base, b.sweep)) {
+        double c;
+        double s;
+        gmtr_num::SnapCosSin(right, c, s);
+        out.Push(CGMTRPoint2D(c * rA + a.cx, s * rA + a.cy));
     }
 }
 
-void CrossArcLine(const CGMTRArc2D& a, const CGMTRLine2D& line, bool onSegmentOnly,
+void CrossArcLine(const ArcFrame& a, const LineFrame& line, bool onSegmentOnly, int limit,
                   ArcCandidates& out) {
-    const double r = a.GetRadius();
-    const double base = a.GetBaseAngle();
-    const double sweep = a.GetSweepAngle();
-    const CGMTRPoint2D o = a.GetBasePoint();
-
-    const double h = line.GetVerticalDis(o);
+    const double h = gmtr_line_detail::VerticalDis(line.seg, a.cx, a.cy);
     // The line passes farther than the radius. A zero-length segment has a
     // distance that is not a number and stops here too.
+    if (!(h <= a.r + GMTR_TOL)) {
+        return;
+    }
+    CrossArcLineFrom(a, line, std::atan2(line.vy, line.vx), h, onSegmentOnly, limit, out);
+}
+
+void CrossArcLineFrom(const ArcFrame& a, const LineFrame& line, double theta, double h,
+                      bool onSegmentOnly, int limit, ArcCandidates& out) {
+    const double r = a.r;
     if (!(h <= r + GMTR_TOL)) {
         return;
     }
-
-    const double theta = line.get_BaseAngle();
+    const gmtr_line_detail::Segment& seg = line.seg;
     double ang1 = 0.0;
     double ang2 = 0.0;
     if (h < GMTR_TOL) {
@@ -111,9 +121,7 @@ void CrossArcLine(const CGMTRArc2D& a, const CGMTRLine2D& line, bool onSegmentOn
         ang1 = theta;
         ang2 = ang1 + GMTR_PI;
     } else {
-        const CGMTRPoint2D p0 = line.get_BasePoint();
-        const CGMTRPoint2D p1 = line.get_EndPoint();
-        const double s = GetTriangleArea(o.X(), o.Y(), p0.X(), p0.Y(), p1.X(), p1.Y(), true);
+        const double s = GetTriangleArea(a.cx, a.cy, seg.x1, seg.y1, seg.x2, seg.y2, true);
         // Direction from the centre to the foot of its perpendicular: to the
         // left of the segment when the centre lies on its right.
         const double n = s > 0.0 ? theta + GMTR_PI / 2 : theta - GMTR_PI / 2;
@@ -125,12 +133,19 @@ void CrossArcLine(const CGMTRArc2D& a, const CGMTRLine2D& line, bool onSegmentOn
 
     const double angles[2] = {ang1, ang2};
     for (const double ang : angles) {
-        if (!IsAngleInRange(ang, base, sweep)) {
+        if (!gmtr_num::IsAngleInRange(ang, a.base, a.sweep)) {
             continue;
         }
-        const CGMTRPoint2D p(std::cos(ang) * r + o.X(), std::sin(ang) * r + o.Y());
-        if (!onSegmentOnly || line.Distance(p) < GMTR_TOL) {
+        const double c = std::cos(ang);
+        const double sn = std::sin(ang);
+        const CGMTRPoint2D p(c * r + a.cx, sn * r + a.cy);
+        if (!onSegmentOnly ||
+            (line.derived != nullptr ? line.derived->Distance(p)
+                                     : gmtr_line_detail::Distance(seg, p.X(), p.Y())) < GMTR_TOL) {
             out.Push(p);
+            if (out.count >= limit) {
+                return;
+            }
         }
     }
 }
@@ -139,19 +154,27 @@ void CrossArcLine(const CGMTRArc2D& a, const CGMTRLine2D& line, bool onSegmentOn
 
 void CGMTRArc2D::GetCrossPointArc(CGMTRArc2D& other, CGMTRPoint2DCol& points) const {
     gmtr_arc_detail::ArcCandidates found;
-    gmtr_arc_detail::CrossArcArc(*this, other, found);
+    gmtr_arc_detail::CrossArcArc(
+        gmtr_arc_detail::MakeFrame(BasePoint, BaseVector, MidVector, FullCircle),
+        gmtr_arc_detail::MakeFrame(other.BasePoint, other.BaseVector, other.MidVector,
+                                   other.FullCircle),
+        2, found);
     AppendAll(found, points);
 }
 
 void CGMTRArc2D::GetCrossPointLine(const CGMTRLine2D& line, CGMTRPoint2DCol& points) const {
     gmtr_arc_detail::ArcCandidates found;
-    gmtr_arc_detail::CrossArcLine(*this, line, true, found);
+    gmtr_arc_detail::CrossArcLine(
+        gmtr_arc_detail::MakeFrame(BasePoint, BaseVector, MidVector, FullCircle),
+        gmtr_arc_detail::MakeLineFrame(line), true, 2, found);
     AppendAll(found, points);
 }
 
 void CGMTRArc2D::GetCrossPointLineEx(CGMTRLine2D& line, CGMTRPoint2DCol& points) {
     gmtr_arc_detail::ArcCandidates found;
-    gmtr_arc_detail::CrossArcLine(*this, line, false, found);
+    gmtr_arc_detail::CrossArcLine(
+        gmtr_arc_detail::MakeFrame(BasePoint, BaseVector, MidVector, FullCircle),
+        gmtr_arc_detail::MakeLineFrame(line), false, 2, found);
     AppendAll(found, points);
 }
 

@@ -5,6 +5,14 @@
 // are found by intersecting such search entities, which keep the given
 // entities' angular ranges and extent. Everything is computed in local values:
 // the candidate points live in small fixed buffers, never in collections.
+//
+// Each arc and segment is read once per call (radius, start angle, sweep,
+// end point, length, direction), and what the search entities share is
+// computed once: the cosine and sine of the start angle and of half the sweep
+// that build every search arc, the step of the two parallel search segments,
+// and their distances from the centre. The search arcs' fields are written
+// with the same operations their setters perform, so the results are those of
+// building them through the setters.
 #include "CGMTRArc2D.h"
 #include "CGMTRArc2DCandidates.h"
 #include "CGMTRLine2D.h"
@@ -13,24 +21,19 @@
 
 namespace {
 
-// A search arc: the given arc's centre, start angle and sweep, then the search
-// radius (in this order, so the radius rescales the finished start vector).
-CGMTRArc2D MakeSearchArc(const CGMTRArc2D& arc, const double& radius) {
-    CGMTRArc2D search;
-    search.PutBasePoint(arc.GetBasePoint());
-    search.PutBaseAngle(arc.GetBaseAngle());
-    search.PutSweepAngle(arc.GetSweepAngle());
-    search.PutRadius(radius);
-    return search;
-}
+using gmtr_arc_detail::ArcCandidates;
+using gmtr_arc_detail::ArcFrame;
+using gmtr_arc_detail::LineFrame;
 
-// The first point where the line from the arc's centre to `towards` meets the
+// The first point where the line from the arc's centre to (tx, ty) meets the
 // arc: the arc's point in that direction, else the opposite point, each only
 // when it lies in the arc's range. 0 when neither does.
-int TouchingPointOnArc(const CGMTRArc2D& arc, const CGMTRPoint2D& towards, CGMTRPoint2D& point) {
-    const CGMTRLine2D ray(arc.GetBasePoint(), towards);
-    gmtr_arc_detail::ArcCandidates found;
-    gmtr_arc_detail::CrossArcLine(arc, ray, false, found);
+int TouchingPointOnArc(const ArcFrame& arc, const CGMTRPoint2D& towards, CGMTRPoint2D& point) {
+    const CGMTRPoint2D centre(arc.cx, arc.cy);
+    const LineFrame ray = gmtr_arc_detail::MakeLineFrame(
+        centre, CGMTRVector2D(towards.X() - centre.X(), towards.Y() - centre.Y()));
+    ArcCandidates found;
+    gmtr_arc_detail::CrossArcLine(arc, ray, false, 1, found);
     if (found.count == 0) {
         return 0;
     }
@@ -38,18 +41,15 @@ int TouchingPointOnArc(const CGMTRArc2D& arc, const CGMTRPoint2D& towards, CGMTR
     return 1;
 }
 
-// A point offset by `length` in the direction `angle`, with the snapped
-// cosine and sine so that axis-parallel offsets are exact.
-CGMTRPoint2D Offset(const CGMTRPoint2D& p, const double& length, const double& angle) {
-    return CGMTRPoint2D(p.X() + length * SnapCos(angle), p.Y() + length * SnapSin(angle));
-}
-
 } // namespace
 
 void CGMTRArc2D::ArcTangencyDistance(CGMTRArc2D& other, const double& d, CGMTRPoint2D& onThis,
                                      CGMTRPoint2D& onOther, CGMTRPoint2D& centre) {
-    const double rA = GetRadius();
-    const double rB = other.GetRadius();
+    const ArcFrame fa = gmtr_arc_detail::MakeFrame(BasePoint, BaseVector, MidVector, FullCircle);
+    const ArcFrame fb = gmtr_arc_detail::MakeFrame(other.BasePoint, other.BaseVector,
+                                                   other.MidVector, other.FullCircle);
+    const double rA = fa.r;
+    const double rB = fb.r;
 
     // Outside both, inside both, inside this / outside the other, outside
     // this / inside the other. Only the radii of the two search arcs change
@@ -57,10 +57,34 @@ void CGMTRArc2D::ArcTangencyDistance(CGMTRArc2D& other, const double& d, CGMTRPo
     const double radii[4][2] = {
         {rA + d, rB + d}, {rA - d, rB - d}, {rA - d, rB + d}, {rA + d, rB - d}};
 
+    // A search arc: a default arc given the arc's centre, start angle and
+    // sweep, then the search radius (so the radius rescales the finished
+    // start vector). Written out: the default start vector (1, 0) has the
+    // angle 0, so it is turned by the start angle itself.
+    auto buildSearch = [](const ArcFrame& f, const double& radius, CGMTRArc2D& search) {
+        double k;
+        double s;
+        gmtr_num::SnapCosSin(f.base - std::atan2(0.0, 1.0), k, s);
+        double bx = 1.0;
+        double by = 0.0;
+        gmtr_num::RotateComponents(bx, by, k, s);
+        double mx = bx;
+        double my = by;
+        double hk;
+        double hs;
+        gmtr_num::SnapCosSin(gmtr_num::ReduceAngle(f.sweep) / 2, hk, hs);
+        gmtr_num::RotateComponents(mx, my, hk, hs);
+        search.BasePoint = CGMTRPoint2D(f.cx, f.cy);
+        search.BaseVector = CGMTRVector2D(bx, by);
+        search.MidVector = CGMTRVector2D(mx, my);
+        search.FullCircle = IsEqualValue(2 * GMTR_PI, f.sweep) ? 1 : 0;
+        search.PutRadius(radius);
+    };
+
     CGMTRArc2D x;
     CGMTRArc2D y;
     bool built = false;
-    gmtr_arc_detail::ArcCandidates found;
+    ArcCandidates found;
     for (int i = 0; i < 4 && found.count == 0; ++i) {
         // A search radius that is not positive has no tangent circle on that
         // side (a circle larger than an arc's circle cannot lie inside it),
@@ -69,14 +93,18 @@ void CGMTRArc2D::ArcTangencyDistance(CGMTRArc2D& other, const double& d, CGMTRPo
             continue;
         }
         if (!built) {
-            x = MakeSearchArc(*this, radii[i][0]);
-            y = MakeSearchArc(other, radii[i][1]);
+            buildSearch(fa, radii[i][0], x);
+            buildSearch(fb, radii[i][1], y);
             built = true;
         } else {
             x.PutRadius(radii[i][0]);
             y.PutRadius(radii[i][1]);
         }
-        gmtr_arc_detail::CrossArcArc(x, y, found);
+        // Only the first crossing is used.
+        gmtr_arc_detail::CrossArcArc(
+            gmtr_arc_detail::MakeFrame(x.BasePoint, x.BaseVector, x.MidVector, x.FullCircle),
+            gmtr_arc_detail::MakeFrame(y.BasePoint, y.BaseVector, y.MidVector, y.FullCircle), 1,
+            found);
     }
     if (found.count == 0) {
         return;
@@ -86,11 +114,11 @@ void CGMTRArc2D::ArcTangencyDistance(CGMTRArc2D& other, const double& d, CGMTRPo
     centre = c;
 
     CGMTRPoint2D touchThis;
-    if (TouchingPointOnArc(*this, c, touchThis) == 0) {
+    if (TouchingPointOnArc(fa, c, touchThis) == 0) {
         return;
     }
     CGMTRPoint2D touchOther;
-    if (TouchingPointOnArc(other, c, touchOther) == 0) {
+    if (TouchingPointOnArc(fb, c, touchOther) == 0) {
         return;
     }
     onThis = touchThis;
@@ -100,30 +128,82 @@ void CGMTRArc2D::ArcTangencyDistance(CGMTRArc2D& other, const double& d, CGMTRPo
 void CGMTRArc2D::LineTangencyDistance(const CGMTRLine2D& line, const CGMTRPoint2D& q,
                                       const double& d, CGMTRPoint2D& onLine, CGMTRPoint2D& onArc,
                                       CGMTRPoint2D& centre) {
-    const CGMTRPoint2D o = BasePoint;
-    const double r = GetRadius();
-    const double base = GetBaseAngle();
-    const double sweep = GetSweepAngle();
+    const ArcFrame fa = gmtr_arc_detail::MakeFrame(BasePoint, BaseVector, MidVector, FullCircle);
+    const double ox = fa.cx;
+    const double oy = fa.cy;
+    const double r = fa.r;
+    const double base = fa.base;
+    const double sweep = fa.sweep;
     const CGMTRPoint2D p0 = line.get_BasePoint();
-    const double theta = line.get_BaseAngle();
+    const CGMTRVector2D lineStep = line.get_BaseVector();
+    const double theta = std::atan2(lineStep.Y(), lineStep.X());
+
+    // Unit normals to the left and to the right of the segment's direction,
+    // used for the shifted start points and again for the foot points.
+    double leftC;
+    double leftS;
+    gmtr_num::SnapCosSin(theta + GMTR_PI / 2, leftC, leftS);
+    double rightC;
+    double rightS;
+    gmtr_num::SnapCosSin(theta - GMTR_PI / 2, rightC, rightS);
 
     // Start points shifted by d to the left and to the right of the segment.
-    const CGMTRPoint2D e1 = Offset(q, d, theta + GMTR_PI / 2);
-    const CGMTRPoint2D e2 = Offset(q, d, theta - GMTR_PI / 2);
+    const double qx = q.X();
+    const double qy = q.Y();
+    const double e1x = qx + d * leftC;
+    const double e1y = qy + d * leftS;
+    const double e2x = qx + d * rightC;
+    const double e2y = qy + d * rightS;
 
     // The search runs from the junction into the segment, whichever end q is.
-    const bool fromBase =
-        std::fabs(q.X() - p0.X()) < GMTR_TOL && std::fabs(q.Y() - p0.Y()) < GMTR_TOL;
+    const bool fromBase = std::fabs(qx - p0.X()) < GMTR_TOL && std::fabs(qy - p0.Y()) < GMTR_TOL;
     const double psi = fromBase ? theta : theta - GMTR_PI;
 
-    CGMTRLine2D searchLeft;
-    searchLeft.put_BasePoint(e1);
-    searchLeft.put_BaseAngle(psi);
-    searchLeft.put_LineLength(3.0 * r);
-    CGMTRLine2D searchRight;
-    searchRight.put_BasePoint(e2);
-    searchRight.put_BaseAngle(psi);
-    searchRight.put_LineLength(3.0 * r);
+    // Both search segments have the same step: a unit segment (length
+    // sqrt(1) = 1) turned to psi, then scaled to three times this arc's radius.
+    double stepX;
+    double stepY;
+    gmtr_num::SnapCosSin(psi, stepX, stepY);
+    const double unit = std::sqrt(1.0 * 1.0 + 0.0 * 0.0);
+    stepX = stepX * unit;
+    stepY = stepY * unit;
+    const double stepLength = std::sqrt(stepX * stepX + stepY * stepY);
+    stepX = stepX / stepLength;
+    stepY = stepY / stepLength;
+    stepX *= 3.0 * r;
+    stepY *= 3.0 * r;
+    const CGMTRVector2D step(stepX, stepY);
+    const LineFrame searchLeft = gmtr_arc_detail::MakeLineFrame(CGMTRPoint2D(e1x, e1y), step);
+    const LineFrame searchRight = gmtr_arc_detail::MakeLineFrame(CGMTRPoint2D(e2x, e2y), step);
+    const double searchTheta = std::atan2(stepY, stepX);
+    // Distances of the centre from the search lines: the same on both passes.
+    const double hLeft = gmtr_line_detail::VerticalDis(searchLeft.seg, ox, oy);
+    double hRight = 0.0;
+    bool hRightKnown = false;
+
+    // The segment itself, for the foot points.
+    const LineFrame target = gmtr_arc_detail::MakeLineFrame(line);
+    const double total = std::sqrt(lineStep.X() * lineStep.X() + lineStep.Y() * lineStep.Y());
+    // Is the point on the segment? Its percent is -1 off the segment and never
+    // negative on it, so only the detour test decides.
+    auto onSegment = [&](const CGMTRPoint2D& t) {
+        if (target.derived != nullptr) {
+            return !(line.PointToPercent(t) < 0.0);
+        }
+        const double d1 = t.Distance2D(CGMTRPoint2D(target.seg.x1, target.seg.y1));
+        const double d2 = t.Distance2D(CGMTRPoint2D(target.seg.x2, target.seg.y2));
+        return !(total + GMTR_TOL < d1 + d2);
+    };
+
+    // The search arcs share the turn to the start angle and the turn by half
+    // the sweep.
+    double baseC;
+    double baseS;
+    gmtr_num::SnapCosSin(base, baseC, baseS);
+    double halfC;
+    double halfS;
+    gmtr_num::SnapCosSin(gmtr_num::ReduceAngle(sweep) / 2, halfC, halfS);
+    const int full = IsEqualValue(2 * GMTR_PI, sweep) ? 1 : 0;
 
     const double absD = std::fabs(d);
     // Inside this arc's circle first, then outside.
@@ -133,18 +213,33 @@ void CGMTRArc2D::LineTangencyDistance(const CGMTRLine2D& line, const CGMTRPoint2
         if (!(searchRadius > 0.0)) {
             continue;
         }
-        CGMTRArc2D w;
-        w.PutRadius(searchRadius);
-        w.PutBasePoint(o);
-        w.PutBaseAngle(base);
-        w.PutSweepAngle(sweep);
+        // The search arc: radius first (the unit start vector scaled), then
+        // centre, start angle (a turn by the start angle less the angle of the
+        // scaled vector, which is 0 for a finite radius) and sweep.
+        double wbx = 1.0 * searchRadius;
+        double wby = 0.0 * searchRadius;
+        double k = baseC;
+        double s = baseS;
+        if (!std::isfinite(searchRadius)) {
+            gmtr_num::SnapCosSin(base - std::atan2(wby, wbx), k, s);
+        }
+        gmtr_num::RotateComponents(wbx, wby, k, s);
+        double wmx = wbx;
+        double wmy = wby;
+        gmtr_num::RotateComponents(wmx, wmy, halfC, halfS);
+        const ArcFrame w = gmtr_arc_detail::MakeFrame(CGMTRPoint2D(ox, oy), CGMTRVector2D(wbx, wby),
+                                                      CGMTRVector2D(wmx, wmy), full);
 
         // The left side is preferred; the right side only when the left
         // yields nothing.
-        gmtr_arc_detail::ArcCandidates found;
-        gmtr_arc_detail::CrossArcLine(w, searchLeft, true, found);
+        ArcCandidates found;
+        gmtr_arc_detail::CrossArcLineFrom(w, searchLeft, searchTheta, hLeft, true, 2, found);
         if (found.count == 0) {
-            gmtr_arc_detail::CrossArcLine(w, searchRight, true, found);
+            if (!hRightKnown) {
+                hRight = gmtr_line_detail::VerticalDis(searchRight.seg, ox, oy);
+                hRightKnown = true;
+            }
+            gmtr_arc_detail::CrossArcLineFrom(w, searchRight, searchTheta, hRight, true, 2, found);
         }
         if (found.count == 0) {
             continue;
@@ -157,10 +252,10 @@ void CGMTRArc2D::LineTangencyDistance(const CGMTRLine2D& line, const CGMTRPoint2
         }
 
         // The foot on the segment, on whichever side of it the centre lies.
-        CGMTRPoint2D foot = Offset(f, absD, theta + GMTR_PI / 2);
-        if (line.PointToPercent(foot) < 0.0) {
-            foot = Offset(f, absD, theta - GMTR_PI / 2);
-            if (line.PointToPercent(foot) < 0.0) {
+        CGMTRPoint2D foot(f.X() + absD * leftC, f.Y() + absD * leftS);
+        if (!onSegment(foot)) {
+            foot = CGMTRPoint2D(f.X() + absD * rightC, f.Y() + absD * rightS);
+            if (!onSegment(foot)) {
                 continue;
             }
         }
@@ -170,22 +265,26 @@ void CGMTRArc2D::LineTangencyDistance(const CGMTRLine2D& line, const CGMTRPoint2
 
         // The touching point on this arc lies in the direction of the centre,
         // measured along the sweep from the start.
-        const double a = GetDirectionAngle(o.X(), o.Y(), f.X(), f.Y());
-        double turn = NormalizeSignedAngle(a - base);
-        if (IsAngleInRange(a, base, sweep)) {
+        const double a = std::atan2(f.Y() - oy, f.X() - ox);
+        double turn = gmtr_num::NormalizeSignedAngle(a - base);
+        double vx = BaseVector.X();
+        double vy = BaseVector.Y();
+        double rc;
+        double rs;
+        if (gmtr_num::IsAngleInRange(a, base, sweep)) {
             if (turn * sweep < -GMTR_TOL) {
                 turn = sweep > 0.0 ? turn + 2.0 * GMTR_PI : turn - 2.0 * GMTR_PI;
             }
+            // The point at that fraction of the sweep.
             const double fraction = turn / sweep;
-            onArc = PercentToPoint(fraction);
+            gmtr_num::SnapCosSin(sweep * fraction, rc, rs);
         } else {
             // Outside the range only through rounding: the circle's point in
             // the direction of the centre, so all three outputs stay written.
-            CGMTRVector2D v(BaseVector);
-            v.Rotate(turn);
-            CGMTRPoint2D at(o);
-            onArc = at + v;
+            gmtr_num::SnapCosSin(turn, rc, rs);
         }
+        gmtr_num::RotateComponents(vx, vy, rc, rs);
+        onArc = CGMTRPoint2D(ox + vx, oy + vy);
         return;
     }
 }

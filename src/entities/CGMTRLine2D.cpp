@@ -1,5 +1,6 @@
 #include "CGMTRLine2D.h"
 
+#include "CGMTRLine2DDetail.h"
 #include "GMTRRT.h"
 
 #include <cmath>
@@ -38,9 +39,10 @@ void CGMTRLine2D::put_BasePoint(const CGMTRPoint2D& point) {
 }
 
 CGMTRPoint2D CGMTRLine2D::get_EndPoint() const {
-    CGMTRPoint2D end(BasePoint);
-    end.Transfer(BaseVector);
-    return end;
+    double x;
+    double y;
+    gmtr_line_detail::EndPoint(BasePoint.X(), BasePoint.Y(), BaseVector.X(), BaseVector.Y(), x, y);
+    return CGMTRPoint2D(x, y);
 }
 
 void CGMTRLine2D::put_EndPoint(const CGMTRPoint2D& point) {

@@ -127,6 +127,12 @@ void CGMTRPoint2D::operator*=(CGMTRMatrix2D const& m) {
         m.GetSingleValue(0, 1) * x + m.GetSingleValue(1, 1) * y + m.GetSingleValue(2, 1);
     const double w =
         m.GetSingleValue(0, 2) * x + m.GetSingleValue(1, 2) * y + m.GetSingleValue(2, 2);
+    // Dividing by exactly 1 changes no bits, so the affine case skips it.
+    if (w == 1.0) {
+        x = nx;
+        y = ny;
+        return;
+    }
     x = nx / w;
     y = ny / w;
 }

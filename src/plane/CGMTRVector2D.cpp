@@ -1,5 +1,6 @@
 #include "CGMTRVector2D.h"
 
+#include "../numeric/GMTRNumericInline.h"
 #include "CGMTRMatrix2D.h"
 #include "CGMTRPoint2D.h"
 
@@ -86,9 +87,11 @@ void CGMTRVector2D::Normalize() {
 }
 
 void CGMTRVector2D::Rotate(double angle) {
-    CGMTRMatrix2D m;
-    m.SetToRotate(angle);
-    *this *= m;
+    // The rotation matrix applied without building it (same bits).
+    double k;
+    double s;
+    gmtr_num::SnapCosSin(angle, k, s);
+    gmtr_num::RotateComponents(x, y, k, s);
 }
 
 void CGMTRVector2D::Mirror(CGMTRVector2D const& axis) {

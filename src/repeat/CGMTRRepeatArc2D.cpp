@@ -2,6 +2,8 @@
 
 #include <new>
 
+#include "../numeric/GMTRNumericInline.h"
+
 CGMTRRepeatArc2D::CGMTRRepeatArc2D() : m_dOriginX(0.0), m_dOriginY(0.0), m_dSpaceAngle(0.0) {}
 
 CGMTRRepeatArc2D::CGMTRRepeatArc2D(const CGMTRRepeatArc2D& other)
@@ -69,8 +71,9 @@ void CGMTRRepeatArc2D::GetChangePoint(long index, const double& x, const double&
     const double px = x;
     const double py = y;
     const double a = static_cast<double>(index) * m_dSpaceAngle;
-    const double c = SnapCos(a);
-    const double s = SnapSin(a);
+    double c;
+    double s;
+    gmtr_num::SnapCosSin(a, c, s);
     outX = ((px - m_dOriginX) * c + m_dOriginX) - (py - m_dOriginY) * s;
     outY = ((px - m_dOriginX) * s + m_dOriginY) + (py - m_dOriginY) * c;
 }
@@ -97,8 +100,9 @@ void CGMTRRepeatArc2D::GetOutputPt(long index, const double& x, const double& y,
     // point, without turning. The displacement is formed from the reference
     // point's offset to the origin so that it is exactly zero for copy 0.
     const double a = static_cast<double>(index) * m_dSpaceAngle;
-    const double c = SnapCos(a);
-    const double s = SnapSin(a);
+    double c;
+    double s;
+    gmtr_num::SnapCosSin(a, c, s);
     const double vx = rx - m_dOriginX;
     const double vy = ry - m_dOriginY;
     const double dx = (vx * c - vy * s) - vx;

@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <new>
 
+#include "../numeric/GMTRNumericInline.h"
+
 CGMTRRepeatGrid::CGMTRRepeatGrid()
     : m_dSpaceX(0.0), m_dSpaceY(0.0), m_dBaseAngle(0.0), m_nRepeatX(0), m_nRepeatY(0) {
     UpdateCount();
@@ -125,8 +127,9 @@ void CGMTRRepeatGrid::GetOutputPt(long index, const double& x, const double& y, 
     if (row % 2 != 0)
         col = static_cast<double>(repeatX) - 1.0 - static_cast<double>(column);
     const double r = static_cast<double>(row);
-    const double c = SnapCos(m_dBaseAngle);
-    const double s = SnapSin(m_dBaseAngle);
+    double c;
+    double s;
+    gmtr_num::SnapCosSin(m_dBaseAngle, c, s);
     outX = ((col * m_dSpaceX) * c + px) - (r * m_dSpaceY) * s;
     outY = ((col * m_dSpaceX) * s + py) + (r * m_dSpaceY) * c;
 }

@@ -2,6 +2,8 @@
 
 #include <new>
 
+#include "../numeric/GMTRNumericInline.h"
+
 CGMTRRepeatLine2D::CGMTRRepeatLine2D() : m_dRepeatSpace(0.0), m_dLineAngle(0.0) {}
 
 CGMTRRepeatLine2D::CGMTRRepeatLine2D(const CGMTRRepeatLine2D& other)
@@ -61,6 +63,9 @@ void CGMTRRepeatLine2D::GetOutputPt(long index, const double& x, const double& y
     const double px = x;
     const double py = y;
     const double d = static_cast<double>(index) * m_dRepeatSpace;
-    outX = SnapCos(m_dLineAngle) * d + px;
-    outY = SnapSin(m_dLineAngle) * d + py;
+    double c;
+    double s;
+    gmtr_num::SnapCosSin(m_dLineAngle, c, s);
+    outX = c * d + px;
+    outY = s * d + py;
 }

@@ -1,5 +1,6 @@
 #include "CGMTRMatrix2D.h"
 
+#include "../numeric/GMTRNumericInline.h"
 #include "CGMTRPoint2D.h"
 #include "CGMTRVector2D.h"
 
@@ -128,8 +129,9 @@ void CGMTRMatrix2D::Transfer(CGMTRVector2D const& v) {
 }
 
 void CGMTRMatrix2D::SetToRotate(double const& angle) {
-    const double k = SnapCos(angle);
-    const double s = SnapSin(angle);
+    double k;
+    double s;
+    gmtr_num::SnapCosSin(angle, k, s);
     Reset();
     m[0][0] = k;
     m[0][1] = s;
@@ -144,9 +146,39 @@ void CGMTRMatrix2D::Rotate(double const& angle) {
 }
 
 void CGMTRMatrix2D::SetToRotateBy(CGMTRPoint2D const& p, double const& angle) {
-    SetToTransfer(CGMTRVector2D(-p.X(), -p.Y()));
-    Rotate(angle);
-    Transfer(CGMTRVector2D(p.X(), p.Y()));
+    // T(-p) * R(angle) * T(p), the two products written out term by term: every
+    // sum starts from 0.0 and keeps each product with a variable in the order
+    // k = 0, 1, 2, so signed zeros and non-finite values come out as from the
+    // full 3x3 products. Only products of two constants and multiplications
+    // by 1.0 (which change no bits) are left out.
+    double k;
+    double s;
+    gmtr_num::SnapCosSin(angle, k, s);
+    const double ns = -s;
+    const double px = p.X();
+    const double py = p.Y();
+    const double a = -px;
+    const double b = -py;
+    // First product: T(-p) * R.
+    const double r00 = ((0.0 + k) + 0.0 * ns) + 0.0;
+    const double r01 = ((0.0 + s) + 0.0 * k) + 0.0;
+    const double r02 = 0.0;
+    const double r10 = ((0.0 + 0.0 * k) + ns) + 0.0;
+    const double r11 = ((0.0 + 0.0 * s) + k) + 0.0;
+    const double r12 = 0.0;
+    const double r20 = ((0.0 + a * k) + b * ns) + 0.0;
+    const double r21 = ((0.0 + a * s) + b * k) + 0.0;
+    const double r22 = ((0.0 + a * 0.0) + b * 0.0) + 1.0;
+    // Second product: that * T(p).
+    const double rows[3][3] = {{r00, r01, r02}, {r10, r11, r12}, {r20, r21, r22}};
+    for (int i = 0; i < 3; ++i) {
+        const double c0 = rows[i][0];
+        const double c1 = rows[i][1];
+        const double c2 = rows[i][2];
+        m[i][0] = ((0.0 + c0) + c1 * 0.0) + c2 * px;
+        m[i][1] = ((0.0 + c0 * 0.0) + c1) + c2 * py;
+        m[i][2] = ((0.0 + c0 * 0.0) + c1 * 0.0) + c2;
+    }
 }
 
 void CGMTRMatrix2D::RotateBy(CGMTRPoint2D const& p, double const& angle) {

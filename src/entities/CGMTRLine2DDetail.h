@@ -1,0 +1,64 @@
+// Internal to the library: the segment's end point and the pieces of its
+// distance tests as inline code on bare doubles, so the arc queries and the
+// fillets can compute a segment's end point and length once per call.
+#ifndef GMTRRT_CGMTRLINE2DDETAIL_H
+#define GMTRRT_CGMTRLINE2DDETAIL_H
+
+#include <cmath>
+
+namespace gmtr_line_detail {
+
+// The base point moved by the step vector through the translation matrix,
+// written out: (x, y, 1) times T(v), then divided by the homogeneous weight.
+// The weight is exactly 1 for finite coordinates and dividing by 1 changes no
+// bits, so only a non-finite base point takes the division.
+inline void EndPoint(double x, double y, double vx, double vy, double& ex, double& ey) {
+    const double nx = (x + 0.0 * y) + vx;
+    const double ny = (0.0 * x + y) + vy;
+    const double w = (0.0 * x + 0.0 * y) + 1.0;
+    if (w == 1.0) {
+        ex = nx;
+        ey = ny;
+    } else {
+        ex = nx / w;
+        ey = ny / w;
+    }
+}
+
+/// A segment read once: base point, end point, and the length
+/// sqrt((x1 - x2)^2 + (y1 - y2)^2) that its perpendicular distance and its
+/// distance to a point both divide by.
+struct Segment {
+    double x1, y1, x2, y2, len;
+};
+
+inline Segment MakeSegment(double x, double y, double vx, double vy) {
+    Segment s;
+    s.x1 = x;
+    s.y1 = y;
+    EndPoint(x, y, vx, vy, s.x2, s.y2);
+    s.len = std::sqrt((s.x1 - s.x2) * (s.x1 - s.x2) + (s.y1 - s.y2) * (s.y1 - s.y2));
+    return s;
+}
+
+/// Distance from (px, py) to the infinite line through the segment.
+inline double VerticalDis(const Segment& s, double px, double py) {
+    const double cr = (px - s.x1) * (s.y1 - s.y2) - (py - s.y1) * (s.x1 - s.x2);
+    return std::fabs(cr / s.len);
+}
+
+/// Distance from (px, py) to the segment itself.
+inline double Distance(const Segment& s, double px, double py) {
+    const double x1 = s.x1, y1 = s.y1, x2 = s.x2, y2 = s.y2;
+    if ((px - x1) * (x2 - x1) + (py - y1) * (y2 - y1) <= 0) {
+        return std::sqrt((px - x1) * (px - x1) + (py - y1) * (py - y1));
+    }
+    if ((px - x2) * (x1 - x2) + (py - y2) * (y1 - y2) <= 0) {
+        return std::sqrt((px - x2) * (px - x2) + (py - y2) * (py - y2));
+    }
+    return std::fabs(((px - x1) * (y1 - y2) - (py - y1) * (x1 - x2)) / s.len);
+}
+
+} // namespace gmtr_line_detail
+
+#endif // GMTRRT_CGMTRLINE2DDETAIL_H
