@@ -120,6 +120,12 @@ void CGMTRPoint2D::operator/=(double const& d) {
     y /= d;
 }
 
+// Scalar code on purpose: the point and the matrix were usually just written
+// one double at a time, and paired 16-byte loads of them would wait for those
+// stores to drain instead of forwarding them.
+#if defined(__GNUC__) && !defined(__clang__)
+__attribute__((optimize("no-tree-slp-vectorize")))
+#endif
 void CGMTRPoint2D::operator*=(CGMTRMatrix2D const& m) {
     const double nx =
         m.GetSingleValue(0, 0) * x + m.GetSingleValue(1, 0) * y + m.GetSingleValue(2, 0);

@@ -169,16 +169,16 @@ void CGMTRMatrix2D::SetToRotateBy(CGMTRPoint2D const& p, double const& angle) {
     const double r20 = ((0.0 + a * k) + b * ns) + 0.0;
     const double r21 = ((0.0 + a * s) + b * k) + 0.0;
     const double r22 = ((0.0 + a * 0.0) + b * 0.0) + 1.0;
-    // Second product: that * T(p).
-    const double rows[3][3] = {{r00, r01, r02}, {r10, r11, r12}, {r20, r21, r22}};
-    for (int i = 0; i < 3; ++i) {
-        const double c0 = rows[i][0];
-        const double c1 = rows[i][1];
-        const double c2 = rows[i][2];
+    // Second product: that * T(p), row by row (plain scalars: no temporary
+    // array, whose mixed-width loads would stall on the stores before them).
+    auto row = [&](int i, double c0, double c1, double c2) {
         m[i][0] = ((0.0 + c0) + c1 * 0.0) + c2 * px;
         m[i][1] = ((0.0 + c0 * 0.0) + c1) + c2 * py;
         m[i][2] = ((0.0 + c0 * 0.0) + c1 * 0.0) + c2;
-    }
+    };
+    row(0, r00, r01, r02);
+    row(1, r10, r11, r12);
+    row(2, r20, r21, r22);
 }
 
 void CGMTRMatrix2D::RotateBy(CGMTRPoint2D const& p, double const& angle) {
