@@ -1,4 +1,5 @@
-// CGMTRArc2D: the directed circular arc of the plane geometry.
+/// @file
+/// CGMTRArc2D: the directed circular arc of the plane geometry.
 #ifndef GMTRRT_CGMTRARC2D_H
 #define GMTRRT_CGMTRARC2D_H
 
@@ -107,8 +108,11 @@ public:
     CGMTRPoint2D GetNearestPoint(const CGMTRPoint2D& p) const;
 
     // ---- Intersections ------------------------------------------------------
-    // Each appends 0, 1 or 2 points to the caller's collection and never
-    // removes what it already holds. Points are computed on this arc's circle.
+
+    /// @name Intersections
+    /// Each appends 0, 1 or 2 points to the caller's collection and never
+    /// removes what it already holds. Points are computed on this arc's circle.
+    ///@{
 
     /// Crossings of this arc with another arc (only read). The point to the
     /// left of the directed line from this centre to the other centre comes
@@ -125,6 +129,7 @@ public:
     /// Points common to this arc and the infinite line through the segment
     /// (only read); a zero-length segment gives nothing.
     void GetCrossPointLineEx(CGMTRLine2D& line, CGMTRPoint2DCol& points);
+    ///@}
 
     // ---- Fillets ------------------------------------------------------------
 
