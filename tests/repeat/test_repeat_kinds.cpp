@@ -27,69 +27,53 @@ TEST(RepeatLine, StepsAlongTheAngleInBothDirections) {
     CGMTRRepeatLine2D l;
     EXPECT_EQ(l.GetCurrentCount() + l.GetLineAngle() + l.GetRepeatSpace(), 0.0);
     l.ConstructRepeatLine(0.0, 10.0, 3);
-    for (long i = 0; i < 3; ++i)
-        ExpectAt(l, i, {1, 2}, {}, 1 + 10.0 * i, 2);
+    ExpectAt(l, 2, {1, 2}, {}, 21, 2);
     l.PutRepeatSpace(-10.0); // against the angle
     ExpectAt(l, 2, {1, 2}, {}, -19, 2);
     // Quarter turns far from the origin keep the other coordinate exact.
     l.ConstructRepeatLine(-GMTR_HALF_PI, 0.25, 5);
     ExpectAt(l, 4, {1e6 + 0.1, -1e6}, {}, 1e6 + 0.1, -1e6 - 1.0);
     l.ConstructRepeatLine(0.5, 3.0, 4);
-    const CGMTRPoint2D q = l.GetRepeatPoint(3, {1e6, 1e6}, {});
-    EXPECT_TRUE(std::fabs(q.X() - 1e6 - 9.0 * std::cos(0.5)) < 1e-9 &&
-                std::fabs(q.Y() - 1e6 - 9.0 * std::sin(0.5)) < 1e-9);
+    EXPECT_LT(l.GetRepeatPoint(3, {1e6, 1e6}, {})
+                  .Distance2D({1e6 + 9 * std::cos(0.5), 1e6 + 9 * std::sin(0.5)}),
+              1e-9);
 }
 
-TEST(RepeatArc, SymmetricArcTurnsPointAndAngle) {
+TEST(RepeatArc, SymmetricArcTurnsPointAndAnglePlainArcMovesWithoutTurning) {
     CGMTRRepeatArcSymmetry2D s;
-    s.ConstructRepeatArc(0, 0, GMTR_HALF_PI, 4);
-    const double expect[4][2] = {{10, 0}, {0, 10}, {-10, 0}, {0, -10}};
-    for (long i = 0; i < 4; ++i)
-        ExpectAt(s, i, {10, 0}, {99, 99}, expect[i][0], expect[i][1]);
-    EXPECT_DOUBLE_EQ(s.GetRepeatAngle(2, 0.1), 0.1 + GMTR_PI);
-    EXPECT_TRUE(s.GetRepeatType() == REPEAT_ARC_SYMMETRY2D &&
-                CGMTRRepeatGrid().GetRepeatType() == REPEAT_GRID);
-    ExpectAt(s, 3, {0, 0}, {}, 0, 0); // the origin stays put
-    // Clockwise, around a far origin.
-    s.ConstructRepeatArc(1e6, -1e6, -GMTR_HALF_PI, 4);
-    ExpectAt(s, 1, {1e6 + 10, -1e6 + 2}, {}, 1e6 + 2, -1e6 - 10);
-    ExpectAt(s, 2, {1e6 + 10, -1e6 + 2}, {}, 1e6 - 10, -1e6 - 2);
-    // Oblique steps stay on the circle, at the expected angle.
-    const double step = GMTR_2PI / 12;
-    s.ConstructRepeatArc(1e6, 2e6, step, 12);
-    for (long i = 0; i < 12; ++i) {
-        const CGMTRPoint2D q =
-            s.GetRepeatPoint(i, {1e6 + 7 * std::cos(0.3), 2e6 + 7 * std::sin(0.3)}, {});
-        EXPECT_LT(
-            q.Distance2D({1e6 + 7 * std::cos(0.3 + step * i), 2e6 + 7 * std::sin(0.3 + step * i)}),
-            1e-8);
-    }
-}
-
-TEST(RepeatArc, PlainArcMovesWithoutTurning) {
     CGMTRRepeatArc2D a;
+    s.ConstructRepeatArc(0, 0, GMTR_HALF_PI, 4);
     a.ConstructRepeatArc(0, 0, GMTR_HALF_PI, 4);
-    // The reference point itself goes round like the symmetric arc.
+    // Both take the point (the plain arc: its reference point) round the origin.
     const double expect[4][2] = {{10, 0}, {0, 10}, {-10, 0}, {0, -10}};
     for (long i = 0; i < 4; ++i) {
+        ExpectAt(s, i, {10, 0}, {99, 99}, expect[i][0], expect[i][1]);
         ExpectAt(a, i, {10, 0}, {10, 0}, expect[i][0], expect[i][1]);
         EXPECT_EQ(a.GetRepeatAngle(i, 0.7), 0.7);
     }
-    // Another point keeps its offset from the reference point, both ways round.
+    EXPECT_TRUE(s.GetRepeatAngle(2, 0.1) == 0.1 + GMTR_PI &&
+                s.GetRepeatType() == REPEAT_ARC_SYMMETRY2D);
+    // The plain arc keeps the offset from the reference point, both ways round.
     ExpectAt(a, 1, {12, 1}, {10, 0}, 2, 11);
-    ExpectAt(a, 2, {12, 1}, {10, 0}, -8, 1);
     a.PutSpaceAngle(-GMTR_HALF_PI);
     ExpectAt(a, 1, {12, 1}, {10, 0}, 2, -9);
-    // Copy 0 leaves any point exactly in place, even for oblique steps far out.
+    s.ConstructRepeatArc(1e6, -1e6, -GMTR_HALF_PI, 4); // clockwise, around a far origin
+    ExpectAt(s, 2, {1e6 + 10, -1e6 + 2}, {}, 1e6 - 10, -1e6 - 2);
+    // Oblique steps stay on the circle; copy 0 of the plain arc stays exactly in place.
+    const double step = GMTR_2PI / 12;
+    s.ConstructRepeatArc(1e6, 2e6, step, 12);
+    const CGMTRPoint2D p(1e6 + 7 * std::cos(0.3), 2e6 + 7 * std::sin(0.3));
+    EXPECT_LT(s.GetRepeatPoint(5, p, {}).Distance2D(
+                  {1e6 + 7 * std::cos(0.3 + step * 5), 2e6 + 7 * std::sin(0.3 + step * 5)}),
+              1e-8);
     a.ConstructRepeatArc(1e6 + 0.1, -3e6 + 0.3, 0.37, 5);
     ExpectAt(a, 0, {0.7, 1e6 + 0.9}, {1e6 + 3.3, 1.1}, 0.7, 1e6 + 0.9);
+    double x = 0, y = 0;
     CGMTRPoint2D o(-4.5, 1e6);
     a.SetOriginPt(o);
-    double x = 0, y = 0;
     a.GetOriginPt2(x, y);
-    EXPECT_TRUE(x == -4.5 && y == 1e6 && a.GetSpaceAngle() == 0.37);
     a.SetOriginPt2(3, 4);
-    EXPECT_TRUE(a.GetOriginPt().X() == 3 && a.GetOriginPt().Y() == 4);
+    EXPECT_TRUE(x == -4.5 && y == 1e6 && a.GetOriginPt().X() == 3 && a.GetSpaceAngle() == 0.37);
 }
 
 TEST(RepeatGrid, SerpentineOrderAndTurnedGrid) {
@@ -100,7 +84,6 @@ TEST(RepeatGrid, SerpentineOrderAndTurnedGrid) {
         ExpectAt(g, i, {}, {}, expect[i][0], expect[i][1]);
     ExpectAt(g, 7, {}, {}, 10, 10); // past the last row, row 2 runs forward again
     g.PutBaseAngle(GMTR_HALF_PI);
-    ExpectAt(g, 1, {}, {}, 0, 10);
     ExpectAt(g, 3, {}, {}, -5, 20);
     g.PutBaseAngle(-GMTR_HALF_PI); // clockwise-turned grid, far out
     ExpectAt(g, 4, {1e6, 1e6}, {}, 1e6 + 5, 1e6 - 10);
