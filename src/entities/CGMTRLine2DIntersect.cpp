@@ -1,5 +1,6 @@
 #include "CGMTRArc2D.h"
 #include "CGMTRLine2D.h"
+#include "CGMTRLine2DDetail.h"
 #include "CGMTRPoint2DCol.h"
 #include "GMTRRT.h"
 
@@ -67,10 +68,15 @@ int WriteShared(int overlapping, const CGMTRPoint2D& shared, CGMTRPoint2D& point
 } // namespace
 
 void CGMTRLine2D::GetCrossPoint(CGMTRLine2D& other, CGMTRPoint2DCol& points) const {
-    const CGMTRPoint2D p1 = get_BasePoint();
-    const CGMTRPoint2D p2 = get_EndPoint();
-    const CGMTRPoint2D q1 = other.get_BasePoint();
-    const CGMTRPoint2D q2 = other.get_EndPoint();
+    // End points computed inline from the stored fields (as get_EndPoint does).
+    double ex = 0.0;
+    double ey = 0.0;
+    const CGMTRPoint2D p1 = BasePoint;
+    gmtr_line_detail::EndPoint(p1.X(), p1.Y(), BaseVector.X(), BaseVector.Y(), ex, ey);
+    const CGMTRPoint2D p2(ex, ey);
+    const CGMTRPoint2D q1 = other.BasePoint;
+    gmtr_line_detail::EndPoint(q1.X(), q1.Y(), other.BaseVector.X(), other.BaseVector.Y(), ex, ey);
+    const CGMTRPoint2D q2(ex, ey);
     const SideTests k = ComputeSideTests(p1, p2, q1, q2);
     // Proper crossings only: both products strictly above the tolerance.
     if (k.k1 * k.k2 > GMTR_TOL && k.k3 * k.k4 > GMTR_TOL) {
