@@ -48,6 +48,7 @@ struct RotateIn {
     double px, py, angle, x, y;
 };
 struct ChainIn {
+    long lineCount, gridX, gridY;
     double lineAngle, lineSpace;
     double gridSpaceX, gridSpaceY, gridAngle;
     double x, y;

@@ -410,19 +410,24 @@ __attribute__((noinline)) void FloorRotate(const RotateIn& in, Out& out) {
 }
 
 __attribute__((noinline)) void FloorChain(const ChainIn& in, double* xy) {
-    for (long n = 0; n < kChainCopies; ++n) {
-        const long own = n >= kChainLine ? n % kChainLine : n;
-        const long child = n >= kChainLine ? n / kChainLine : 0;
+    // The counts are data, as in the library; they fit in 32 bits, so the
+    // copy numbers are divided in 32 bits.
+    const int line = static_cast<int>(in.lineCount);
+    const int gridX = static_cast<int>(in.gridX);
+    const int copies = line * gridX * static_cast<int>(in.gridY);
+    for (int n = 0; n < copies; ++n) {
+        const int own = n >= line ? n % line : n;
+        const int child = n >= line ? n / line : 0;
         const double dd = static_cast<double>(own) * in.lineSpace;
         const SC l = SnapCS(in.lineAngle);
         double x = l.c * dd + in.x;
         double y = l.s * dd + in.y;
         if (child > 0) {
-            const long row = child / kChainGridX;
-            const long column = child % kChainGridX;
+            const int row = child / gridX;
+            const int column = child % gridX;
             double col = static_cast<double>(column);
             if (row % 2 != 0)
-                col = static_cast<double>(kChainGridX) - 1.0 - static_cast<double>(column);
+                col = static_cast<double>(gridX) - 1.0 - static_cast<double>(column);
             const double r = static_cast<double>(row);
             const SC g = SnapCS(in.gridAngle);
             const double nx = ((col * in.gridSpaceX) * g.c + x) - (r * in.gridSpaceY) * g.s;

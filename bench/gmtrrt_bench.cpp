@@ -63,10 +63,9 @@ const Objects& GetObjects() {
             o.pctArc.push_back(ToArc(in.arcPercent[i].a));
             const ChainIn& c = in.chain[i];
             auto line = std::make_unique<CGMTRRepeatLine2D>();
-            line->ConstructRepeatLine(c.lineAngle, c.lineSpace, kChainLine);
+            line->ConstructRepeatLine(c.lineAngle, c.lineSpace, c.lineCount);
             CGMTRRepeatGrid grid;
-            grid.ConstructRepeatGrid(c.gridSpaceX, c.gridSpaceY, kChainGridX, kChainGridY,
-                                     c.gridAngle);
+            grid.ConstructRepeatGrid(c.gridSpaceX, c.gridSpaceY, c.gridX, c.gridY, c.gridAngle);
             line->SetRepeat(&grid);
             o.chain.push_back(std::move(line));
         }
@@ -133,7 +132,8 @@ void OursChain(std::size_t i, double* xy) {
     const ChainIn& in = GetInputs().chain[i];
     double x = in.x, y = in.y;
     const CGMTRPoint2D ref(in.x, in.y);
-    for (long n = 0; n < kChainCopies; ++n)
+    const long copies = chain.GetCount();
+    for (long n = 0; n < copies; ++n)
         chain.GetRepeatPoint2(n, x, y, &xy[2 * n], &xy[2 * n + 1], ref);
 }
 

@@ -131,8 +131,9 @@ Inputs Generate() {
         // A rotation about a point, applied to another point.
         in.rotate.push_back(RotateIn{Far(g, k), Far(g, k), g(-10, 10), Far(g, k), Far(g, k)});
         // A line of 5 followed by a 3 x 2 grid.
-        in.chain.push_back(ChainIn{g(-GMTR_PI, GMTR_PI), g(1, 20), g(1, 20), g(1, 20),
-                                   g(-GMTR_PI, GMTR_PI), Far(g, k), Far(g, k)});
+        in.chain.push_back(ChainIn{kChainLine, kChainGridX, kChainGridY, g(-GMTR_PI, GMTR_PI),
+                                   g(1, 20), g(1, 20), g(1, 20), g(-GMTR_PI, GMTR_PI), Far(g, k),
+                                   Far(g, k)});
     }
     return in;
 }

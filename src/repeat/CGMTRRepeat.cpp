@@ -1,4 +1,9 @@
 #include "CGMTRRepeat.h"
+#include "CGMTRRepeatGrid.h"
+#include "CGMTRRepeatLine2D.h"
+#include "GMTRRepeatDetail.h"
+
+#include <typeinfo>
 
 namespace {
 // own * next with two's-complement wrap-around instead of signed overflow.
@@ -60,8 +65,7 @@ void CGMTRRepeat::GetChildIndex(long index, long& own, long& child) {
     // A pattern without copies, or the last one, keeps the whole number; this
     // also keeps a zero count out of the division.
     if (m_nCount != 0 && m_pNext && index >= m_nCount) {
-        own = index % m_nCount;
-        child = index / m_nCount;
+        gmtr_repeat_detail::DivMod(index, m_nCount, child, own);
     } else {
         own = index;
     }
@@ -91,7 +95,20 @@ void CGMTRRepeat::GetRepeatPoint2(long index, double& x, double& y, double* outX
         p->GetChildIndex(n, own, child);
         double tx = 0.0;
         double ty = 0.0;
-        p->GetOutputPt(own, cx, cy, tx, ty, ref);
+        // The library's own linear and grid patterns are placed inline; every
+        // other kind (and any class derived from them) through its override.
+        const std::type_info& kind = typeid(*p);
+        if (kind == typeid(CGMTRRepeatLine2D)) {
+            CGMTRRepeatLine2D* line = static_cast<CGMTRRepeatLine2D*>(p);
+            gmtr_repeat_detail::PlaceLine(own, cx, cy, line->GetLineAngle(), line->GetRepeatSpace(),
+                                          tx, ty);
+        } else if (kind == typeid(CGMTRRepeatGrid)) {
+            CGMTRRepeatGrid* grid = static_cast<CGMTRRepeatGrid*>(p);
+            gmtr_repeat_detail::PlaceGrid(own, cx, cy, grid->GetSpaceX(), grid->GetSpaceY(),
+                                          grid->GetBaseAngle(), grid->GetRepeatX(), tx, ty);
+        } else {
+            p->GetOutputPt(own, cx, cy, tx, ty, ref);
+        }
         cx = tx;
         cy = ty;
         if (child <= 0)

@@ -1,4 +1,5 @@
 #include "CGMTRRepeatGrid.h"
+#include "GMTRRepeatDetail.h"
 
 #include <climits>
 #include <cstdint>
@@ -103,33 +104,6 @@ CGMTRRepeat* CGMTRRepeatGrid::GetSelfCopy() {
 
 void CGMTRRepeatGrid::GetOutputPt(long index, const double& x, const double& y, double& outX,
                                   double& outY, const CGMTRPoint2D&) {
-    const double px = x;
-    const double py = y;
-    const long repeatX = m_nRepeatX;
-    if (repeatX == 0) {
-        // No columns: there is no grid to step along.
-        outX = px;
-        outY = py;
-        return;
-    }
-    long row = 0;
-    long column = 0;
-    if (repeatX == -1) {
-        // index / -1 overflows for the most negative index; negate with wrap.
-        row = index == LONG_MIN ? index : -index;
-    } else {
-        row = index / repeatX;
-        column = index % repeatX;
-    }
-    // The backward column is formed in double: the same value as the integer
-    // repeatX - 1 - column, without overflow for extreme stored counts.
-    double col = static_cast<double>(column);
-    if (row % 2 != 0)
-        col = static_cast<double>(repeatX) - 1.0 - static_cast<double>(column);
-    const double r = static_cast<double>(row);
-    double c;
-    double s;
-    gmtr_num::SnapCosSin(m_dBaseAngle, c, s);
-    outX = ((col * m_dSpaceX) * c + px) - (r * m_dSpaceY) * s;
-    outY = ((col * m_dSpaceX) * s + py) + (r * m_dSpaceY) * c;
+    gmtr_repeat_detail::PlaceGrid(index, x, y, m_dSpaceX, m_dSpaceY, m_dBaseAngle, m_nRepeatX, outX,
+                                  outY);
 }

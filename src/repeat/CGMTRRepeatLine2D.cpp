@@ -2,7 +2,7 @@
 
 #include <new>
 
-#include "../numeric/GMTRNumericInline.h"
+#include "GMTRRepeatDetail.h"
 
 CGMTRRepeatLine2D::CGMTRRepeatLine2D() : m_dRepeatSpace(0.0), m_dLineAngle(0.0) {}
 
@@ -60,12 +60,5 @@ CGMTRRepeat* CGMTRRepeatLine2D::GetSelfCopy() {
 
 void CGMTRRepeatLine2D::GetOutputPt(long index, const double& x, const double& y, double& outX,
                                     double& outY, const CGMTRPoint2D&) {
-    const double px = x;
-    const double py = y;
-    const double d = static_cast<double>(index) * m_dRepeatSpace;
-    double c;
-    double s;
-    gmtr_num::SnapCosSin(m_dLineAngle, c, s);
-    outX = c * d + px;
-    outY = s * d + py;
+    gmtr_repeat_detail::PlaceLine(index, x, y, m_dLineAngle, m_dRepeatSpace, outX, outY);
 }

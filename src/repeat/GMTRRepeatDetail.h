@@ -1,0 +1,76 @@
+// Internal to the library: integer division of copy numbers. A 64-bit
+// division costs several times a 32-bit one on common processors, and copy
+// numbers and counts nearly always fit in 32 bits, so those take the short
+// division; quotient and remainder are the same either way.
+#ifndef GMTRRT_GMTRREPEATDETAIL_H
+#define GMTRRT_GMTRREPEATDETAIL_H
+
+#include "../numeric/GMTRNumericInline.h"
+
+#include <climits>
+#include <cstdint>
+
+namespace gmtr_repeat_detail {
+
+/// q = a / b and r = a % b (truncating towards zero). b must not be 0, and
+/// a / b must not overflow, as for the built-in operators.
+inline void DivMod(long a, long b, long& q, long& r) {
+    const bool fits = a >= INT32_MIN && a <= INT32_MAX && b >= INT32_MIN && b <= INT32_MAX &&
+                      !(a == INT32_MIN && b == -1);
+    if (fits) {
+        const std::int32_t a32 = static_cast<std::int32_t>(a);
+        const std::int32_t b32 = static_cast<std::int32_t>(b);
+        q = a32 / b32;
+        r = a32 % b32;
+        return;
+    }
+    q = a / b;
+    r = a % b;
+}
+
+/// Placement of the linear pattern's copy `index` of (x, y): `index` steps of
+/// `space` in the direction `angle`.
+inline void PlaceLine(long index, double x, double y, double angle, double space, double& outX,
+                      double& outY) {
+    const double d = static_cast<double>(index) * space;
+    double c;
+    double s;
+    gmtr_num::SnapCosSin(angle, c, s);
+    outX = c * d + x;
+    outY = s * d + y;
+}
+
+/// Placement of the grid's copy `index` of (x, y): rows run alternately
+/// forward and back along the grid's X axis (turned by `angle`).
+inline void PlaceGrid(long index, double x, double y, double spaceX, double spaceY, double angle,
+                      long repeatX, double& outX, double& outY) {
+    if (repeatX == 0) {
+        // No columns: there is no grid to step along.
+        outX = x;
+        outY = y;
+        return;
+    }
+    long row = 0;
+    long column = 0;
+    if (repeatX == -1) {
+        // index / -1 overflows for the most negative index; negate with wrap.
+        row = index == LONG_MIN ? index : -index;
+    } else {
+        DivMod(index, repeatX, row, column);
+    }
+    // The backward column is formed in double: the same value as the integer
+    // repeatX - 1 - column, without overflow for extreme stored counts.
+    double col = static_cast<double>(column);
+    if (row % 2 != 0)
+        col = static_cast<double>(repeatX) - 1.0 - static_cast<double>(column);
+    const double r = static_cast<double>(row);
+    double c;
+    double s;
+    gmtr_num::SnapCosSin(angle, c, s);
+    outX = ((col * spaceX) * c + x) - (r * spaceY) * s;
+    outY = ((col * spaceX) * s + y) + (r * spaceY) * c;
+}
+
+} // namespace gmtr_repeat_detail
+
+#endif // GMTRRT_GMTRREPEATDETAIL_H
