@@ -145,18 +145,16 @@ void CGMTRMatrix2D::Rotate(double const& angle) {
     *this *= r;
 }
 
-void CGMTRMatrix2D::SetToRotateBy(CGMTRPoint2D const& p, double const& angle) {
-    // T(-p) * R(angle) * T(p), the two products written out term by term: every
-    // sum starts from 0.0 and keeps each product with a variable in the order
-    // k = 0, 1, 2, so signed zeros and non-finite values come out as from the
-    // full 3x3 products. Only products of two constants and multiplications
-    // by 1.0 (which change no bits) are left out.
-    double k;
-    double s;
-    gmtr_num::SnapCosSin(angle, k, s);
+namespace {
+// T(-p) * R * T(p) for the cosine k and sine s of the turn, the two products
+// written out term by term: every sum starts from 0.0 and keeps each product
+// with a variable in the order k = 0, 1, 2, so signed zeros and non-finite
+// values come out as from the full 3x3 products. Only products of two
+// constants and multiplications by 1.0 (which change no bits) are left out.
+// Kept out of line so that the generic case does not compute it as well.
+__attribute__((noinline)) void RotateByProducts(double (&m)[3][3], double k, double s, double px,
+                                                double py) {
     const double ns = -s;
-    const double px = p.X();
-    const double py = p.Y();
     const double a = -px;
     const double b = -py;
     // First product: T(-p) * R.
@@ -179,6 +177,43 @@ void CGMTRMatrix2D::SetToRotateBy(CGMTRPoint2D const& p, double const& angle) {
     row(0, r00, r01, r02);
     row(1, r10, r11, r12);
     row(2, r20, r21, r22);
+}
+} // namespace
+
+void CGMTRMatrix2D::SetToRotateBy(CGMTRPoint2D const& p, double const& angle) {
+    // T(-p) * R(angle) * T(p).
+    double k;
+    double s;
+    gmtr_num::SnapCosSin(angle, k, s);
+    const double ns = -s;
+    const double px = p.X();
+    const double py = p.Y();
+    const double a = -px;
+    const double b = -py;
+    // Generic case: finite, non-zero cosine, sine and products. Then every
+    // added 0.0 and every product with a zero entry leaves the other operand
+    // unchanged (no -0.0 to turn into +0.0, no infinity to turn into NaN), and
+    // the full products reduce exactly to these entries.
+    if (std::isfinite(k) && std::isfinite(s) && std::isfinite(px) && std::isfinite(py) &&
+        k != 0.0 && s != 0.0) {
+        const double ak = a * k;
+        const double as = a * s;
+        const double t = ak + b * ns;
+        const double u = as + b * k;
+        if (ak != 0.0 && as != 0.0 && t != 0.0 && u != 0.0) {
+            m[0][0] = k;
+            m[0][1] = s;
+            m[0][2] = 0.0;
+            m[1][0] = ns;
+            m[1][1] = k;
+            m[1][2] = 0.0;
+            m[2][0] = t + px;
+            m[2][1] = u + py;
+            m[2][2] = 1.0;
+            return;
+        }
+    }
+    RotateByProducts(m, k, s, px, py);
 }
 
 void CGMTRMatrix2D::RotateBy(CGMTRPoint2D const& p, double const& angle) {
