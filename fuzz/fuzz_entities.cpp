@@ -494,7 +494,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FuzzInput in(data, size);
     CGMTRLine2D lines[2];
     CGMTRArc2D arcs[2];
-    for (int step = 0; step < 48 && !in.Empty(); ++step) {
+    for (int step = 0; step < 24 && !in.Empty(); ++step) {
         switch (in.Choice(9)) {
         case 0:
         case 1:
