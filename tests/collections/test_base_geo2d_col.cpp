@@ -1,5 +1,4 @@
-// The entity collection owns what it holds: each entity is deleted exactly
-// once, null entries are kept and skipped, copies clone.
+// The entity collection owns its entities: each deleted once, nulls kept, copies clone.
 #include "CGMTRArc2D.h"
 #include "CGMTRBaseGeo2DCol.h"
 
@@ -7,95 +6,65 @@
 
 #include <vector>
 
-namespace {
-
-std::vector<int> g_deleted; // ids of deleted probes, in order
-int g_clones = 0;
+static std::vector<int> g_deleted; // ids of deleted probes, in order
+static int g_clones = 0;
 
 // An arc that records its destruction and its clones.
 class Probe : public CGMTRArc2D {
 public:
     explicit Probe(int id) : id(id) {}
     ~Probe() override { g_deleted.push_back(id); }
-    CGMTRBaseGeo2D* Clone() const override {
-        ++g_clones;
-        return new Probe(*this);
-    }
+    CGMTRBaseGeo2D* Clone() const override { return ++g_clones, new Probe(*this); }
     const int id;
 };
 
-int IdAt(CGMTRBaseGeo2DCol& col, long i) {
+static int IdAt(CGMTRBaseGeo2DCol& col, long i) {
     const Probe* p = dynamic_cast<const Probe*>(col.get_Item(i));
     return p != nullptr ? p->id : -1;
 }
 
 using Ids = std::vector<int>;
 
-} // namespace
-
 TEST(BaseGeo2DCol, HoldsInOrderAndDeletesEachEntityOnce) {
     g_deleted.clear();
     {
         CGMTRBaseGeo2DCol col;
         EXPECT_TRUE(col.Add(new Probe(7)) == 1 && col.Add(nullptr) == 1);
-        col.Add(new Probe(5));
-        col.Add(new Probe(9));
-        ASSERT_EQ(col.GetCount(), 4);
-        EXPECT_TRUE(IdAt(col, 0) == 7 && col.get_Item(1) == nullptr && IdAt(col, 3) == 9);
+        col.Add(new Probe(5)), col.Add(new Probe(9));
+        EXPECT_TRUE(col.GetCount() == 4 && IdAt(col, 0) == 7 && col.get_Item(1) == nullptr &&
+                    IdAt(col, 3) == 9 && g_deleted.empty());      // get_Item only lends
         for (long bad : {4L, -1L, 2147483647L, -2147483647L - 1}) // bad indices: null
             EXPECT_EQ(col.get_Item(bad), nullptr);
-        EXPECT_TRUE(g_deleted.empty()); // get_Item only lends
 
         col.Clear(); // index order, null skipped
-        EXPECT_EQ(col.GetCount(), 0);
-        EXPECT_EQ(g_deleted, (Ids{7, 5, 9}));
-        col.Clear();
-        EXPECT_EQ(g_deleted.size(), 3u);
-
-        col.Add(new Probe(2));
-        col.Add(nullptr);
-        col.Add(new Probe(3));
+        EXPECT_TRUE(col.GetCount() == 0 && g_deleted == (Ids{7, 5, 9}));
+        col.Clear(), col.Add(new Probe(2)), col.Add(nullptr), col.Add(new Probe(3));
     }
-    // Destruction deletes as Clear does.
-    EXPECT_EQ(g_deleted, (Ids{7, 5, 9, 2, 3}));
+    EXPECT_EQ(g_deleted, (Ids{7, 5, 9, 2, 3})); // destruction deletes as Clear does
 }
 
 TEST(BaseGeo2DCol, CopiesCloneSoNoEntityIsSharedOrLost) {
-    g_deleted.clear();
-    g_clones = 0;
-    CGMTRBaseGeo2DCol source;
-    source.Add(new Probe(1));
-    source.Add(nullptr);
-    source.Add(new Probe(2));
+    g_deleted.clear(), g_clones = 0;
+    CGMTRBaseGeo2DCol source, target;
+    source.Add(new Probe(1)), source.Add(nullptr), source.Add(new Probe(2));
     {
         CGMTRBaseGeo2DCol copy(source);
-        EXPECT_EQ(g_clones, 2);
-        ASSERT_EQ(copy.GetCount(), 3);
-        EXPECT_TRUE(IdAt(copy, 0) == 1 && copy.get_Item(1) == nullptr && IdAt(copy, 2) == 2);
-        EXPECT_NE(copy.get_Item(0), source.get_Item(0));
+        EXPECT_TRUE(g_clones == 2 && copy.GetCount() == 3 && IdAt(copy, 0) == 1 &&
+                    copy.get_Item(1) == nullptr && IdAt(copy, 2) == 2 &&
+                    copy.get_Item(0) != source.get_Item(0));
     }
-    EXPECT_EQ(g_deleted, (Ids{1, 2})); // the copy's clones
-    EXPECT_EQ(IdAt(source, 2), 2);     // the source's entities live on
-
-    CGMTRBaseGeo2DCol target;
-    target.Add(new Probe(20));
-    target.Add(new Probe(21));
+    EXPECT_TRUE(g_deleted == (Ids{1, 2}) && IdAt(source, 2) == 2); // only the clones went
+    target.Add(new Probe(20)), target.Add(new Probe(21));
     EXPECT_EQ(&(target = source), &target);
-    EXPECT_EQ(g_deleted, (Ids{1, 2, 20, 21})); // the former entities
-    ASSERT_EQ(target.GetCount(), 3);
-    EXPECT_TRUE(IdAt(target, 2) == 2 && target.get_Item(2) != source.get_Item(2));
+    EXPECT_TRUE(g_deleted == (Ids{1, 2, 20, 21}) && target.GetCount() == 3 &&
+                IdAt(target, 2) == 2 && target.get_Item(2) != source.get_Item(2));
 
     // Self-assignment neither clones nor deletes.
     CGMTRBaseGeo2D* held = target.get_Item(0);
     const int clones = g_clones;
     CGMTRBaseGeo2DCol& alias = target;
-    target = alias;
-    EXPECT_EQ(target.get_Item(0), held);
-    EXPECT_EQ(g_clones, clones);
-
-    source.Clear();
-    EXPECT_EQ(IdAt(target, 0), 1);
+    target = alias, source.Clear();
+    EXPECT_TRUE(target.get_Item(0) == held && g_clones == clones && IdAt(target, 0) == 1);
     target = source; // assigning an empty collection empties the target
-    EXPECT_EQ(target.GetCount(), 0);
-    EXPECT_EQ(g_deleted, (Ids{1, 2, 20, 21, 1, 2, 1, 2}));
+    EXPECT_TRUE(target.GetCount() == 0 && g_deleted == (Ids{1, 2, 20, 21, 1, 2, 1, 2}));
 }
