@@ -131,6 +131,15 @@ CGMTRPoint2D OursRotate(std::size_t i, CGMTRMatrix2D& m) {
     return p;
 }
 
+// The same rotation as one call: the point's own turn about a centre, which
+// builds that matrix and applies it inside the library.
+CGMTRPoint2D OursRotateForPoint(std::size_t i) {
+    const Objects& o = GetObjects();
+    CGMTRPoint2D p(o.rotatePoint[i]);
+    p.RotateForPoint(o.rotateCentre[i], GetInputs().rotate[i].angle);
+    return p;
+}
+
 void OursChain(std::size_t i, double* xy) {
     CGMTRRepeatLine2D& chain = *GetObjects().chain[i];
     const ChainIn& in = GetInputs().chain[i];
@@ -218,6 +227,9 @@ int CheckAgreement() {
         FloorRotate(in.rotate[i], f);
         const double rr[2] = {r.X(), r.Y()};
         Expect("Rotate", i, rr, f.v, 2);
+        const CGMTRPoint2D r2 = OursRotateForPoint(i);
+        const double rr2[2] = {r2.X(), r2.Y()};
+        Expect("RotateForPoint", i, rr2, f.v, 2);
         double a[2 * kChainCopies], b[2 * kChainCopies];
         OursChain(i, a);
         FloorChain(in.chain[i], b);
@@ -336,6 +348,16 @@ void BM_RotateByTransform_Floor(benchmark::State& s) {
         benchmark::DoNotOptimize(f);
     });
 }
+void BM_RotateForPoint_Ours(benchmark::State& s) {
+    Loop(s, [&](std::size_t i) { benchmark::DoNotOptimize(OursRotateForPoint(i)); });
+}
+void BM_RotateForPoint_Floor(benchmark::State& s) {
+    Out f;
+    Loop(s, [&](std::size_t i) {
+        FloorRotate(GetInputs().rotate[i], f);
+        benchmark::DoNotOptimize(f);
+    });
+}
 void BM_RepeatChain_Ours(benchmark::State& s) {
     double xy[2 * kChainCopies];
     Loop(s, [&](std::size_t i) {
@@ -367,6 +389,8 @@ BENCHMARK(BM_ArcPointToPercent_Ours);
 BENCHMARK(BM_ArcPointToPercent_Floor);
 BENCHMARK(BM_RotateByTransform_Ours);
 BENCHMARK(BM_RotateByTransform_Floor);
+BENCHMARK(BM_RotateForPoint_Ours);
+BENCHMARK(BM_RotateForPoint_Floor);
 BENCHMARK(BM_RepeatChain_Ours);
 BENCHMARK(BM_RepeatChain_Floor);
 

@@ -9,16 +9,22 @@ import subprocess
 import sys
 
 exe = sys.argv[1] if len(sys.argv) > 1 else "build/bench/bench/gmtrrt_bench"
+# Repetitions of all benchmarks are interleaved in random order, so that on a
+# shared, noisy machine both sides of a pair see the same conditions.
 cmd = [exe, "--benchmark_repetitions=5", "--benchmark_report_aggregates_only=true",
-       "--benchmark_format=json"] + sys.argv[2:]
+       "--benchmark_enable_random_interleaving=true", "--benchmark_format=json"] + sys.argv[2:]
 data = json.loads(subprocess.run(cmd, check=True, capture_output=True, text=True).stdout)
 
-medians = {}
+medians = {}  # in the order the program registers them
 for b in data["benchmarks"]:
     if b.get("aggregate_name") != "median":
         continue
     op, side = b["run_name"][len("BM_"):].rsplit("_", 1)
     medians.setdefault(op, {})[side] = b["cpu_time"]
+order = {op: i for i, op in enumerate(b["run_name"][len("BM_"):].rsplit("_", 1)[0]
+                                       for b in sorted(data["benchmarks"],
+                                                       key=lambda b: b["family_index"]))}
+medians = dict(sorted(medians.items(), key=lambda kv: order[kv[0]]))
 
 print(f"| operation | ours (ns) | floor (ns) | ours/floor |")
 print(f"|---|---:|---:|---:|")

@@ -1,5 +1,7 @@
 #include "CGMTRPoint2D.h"
 
+#include "../numeric/GMTRNumericInline.h"
+#include "../transform/CGMTRMatrix2DDetail.h"
 #include "CGMTRMatrix2D.h"
 #include "CGMTRVector2D.h"
 
@@ -150,6 +152,26 @@ void CGMTRPoint2D::Rotate(double const& angle) {
 }
 
 void CGMTRPoint2D::RotateForPoint(CGMTRPoint2D const& centre, double const& angle) {
+    // Generic inputs: the matrix entries and the transform of this point
+    // computed in place, with the same operations as building the matrix and
+    // applying it (the weight is exactly 1 and not divided by).
+    double k;
+    double s;
+    gmtr_num::SnapCosSin(angle, k, s);
+    double e[3][3];
+    if (gmtr_matrix_detail::RotateByGeneric(k, s, centre.X(), centre.Y(), e)) {
+        const double nx = e[0][0] * x + e[1][0] * y + e[2][0];
+        const double ny = e[0][1] * x + e[1][1] * y + e[2][1];
+        const double w = e[0][2] * x + e[1][2] * y + e[2][2];
+        if (w == 1.0) {
+            x = nx;
+            y = ny;
+            return;
+        }
+        x = nx / w;
+        y = ny / w;
+        return;
+    }
     CGMTRMatrix2D m;
     m.SetToRotateBy(centre, angle);
     *this *= m;

@@ -1,6 +1,7 @@
 #include "CGMTRMatrix2D.h"
 
 #include "../numeric/GMTRNumericInline.h"
+#include "CGMTRMatrix2DDetail.h"
 #include "CGMTRPoint2D.h"
 #include "CGMTRVector2D.h"
 
@@ -185,33 +186,10 @@ void CGMTRMatrix2D::SetToRotateBy(CGMTRPoint2D const& p, double const& angle) {
     double k;
     double s;
     gmtr_num::SnapCosSin(angle, k, s);
-    const double ns = -s;
     const double px = p.X();
     const double py = p.Y();
-    const double a = -px;
-    const double b = -py;
-    // Generic case: finite, non-zero cosine, sine and products. Then every
-    // added 0.0 and every product with a zero entry leaves the other operand
-    // unchanged (no -0.0 to turn into +0.0, no infinity to turn into NaN), and
-    // the full products reduce exactly to these entries.
-    if (std::isfinite(k) && std::isfinite(s) && std::isfinite(px) && std::isfinite(py) &&
-        k != 0.0 && s != 0.0) {
-        const double ak = a * k;
-        const double as = a * s;
-        const double t = ak + b * ns;
-        const double u = as + b * k;
-        if (ak != 0.0 && as != 0.0 && t != 0.0 && u != 0.0) {
-            m[0][0] = k;
-            m[0][1] = s;
-            m[0][2] = 0.0;
-            m[1][0] = ns;
-            m[1][1] = k;
-            m[1][2] = 0.0;
-            m[2][0] = t + px;
-            m[2][1] = u + py;
-            m[2][2] = 1.0;
-            return;
-        }
+    if (gmtr_matrix_detail::RotateByGeneric(k, s, px, py, m)) {
+        return;
     }
     RotateByProducts(m, k, s, px, py);
 }
