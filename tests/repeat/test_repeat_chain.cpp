@@ -1,5 +1,4 @@
-// Chains of patterns: numbering, composition, ownership and copies. That placing
-// copies allocates nothing is checked with the other query paths.
+// Chains of patterns: numbering, composition, ownership and copies.
 #include "CGMTRRepeatArc2D.h"
 #include "CGMTRRepeatArcSymmetry2D.h"
 #include "CGMTRRepeatGrid.h"
@@ -13,10 +12,10 @@ namespace {
 // Mixed single patterns (clockwise when sign < 0) and the chain of all four.
 struct Four {
     CGMTRRepeatLine2D line;
+    CGMTRRepeatArc2D arc;
     CGMTRRepeatArcSymmetry2D sym;
     CGMTRRepeatGrid grid;
-    CGMTRRepeatArc2D arc;
-    CGMTRRepeat* singles[4] = {&line, &sym, &grid, &arc};
+    CGMTRRepeat* singles[4] = {&line, &arc, &sym, &grid}; // in the order of their types
     CGMTRRepeatLine2D chain;
     Four(double sign, double far) {
         line.ConstructRepeatLine(sign * 0.4, 2.5, 3);
@@ -70,6 +69,8 @@ TEST(RepeatChain, OutOfRangeNumbersExtrapolateTheLastPattern) {
     a.PutCount(0);                                 // no copies: the whole number stays with a
     EXPECT_EQ(a.GetRepeatPoint(3, {}, {}).X(), 3);
     Four f(-1.0, 1e6);
+    for (int k = 0; k < 4; ++k)
+        EXPECT_EQ(f.singles[k]->GetRepeatType(), k);
     for (long n : {std::numeric_limits<long>::max(), std::numeric_limits<long>::min()}) {
         EXPECT_TRUE(std::isfinite(f.chain.GetRepeatPoint(n, {1, 2}, {}).X()));
         EXPECT_TRUE(std::isfinite(f.chain.GetRepeatAngle(n, 0)));
@@ -101,11 +102,10 @@ TEST(RepeatChain, SetRepeatGetRepeatCloneAndCopiesOwnIndependentChains) {
     EXPECT_EQ(a.GetCount(), 16);
     EXPECT_EQ(clone->GetCount(), 30);
     delete clone;
-    // Copy construction and assignment copy the chain; assignment drops the old one.
     Four f(1.0, 0.0);
     CGMTRRepeatGrid h(f.grid);
     h.SetRepeat(&f.arc);
-    h = f.grid;
+    h = f.grid; // copies copy the chain; assignment drops the old one
     h = *&h;
     CGMTRRepeatArcSymmetry2D s(f.sym), t;
     s.SetRepeat(&h);
