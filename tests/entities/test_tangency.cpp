@@ -1,149 +1,97 @@
-// Fillet circles between an arc and another arc or a segment: the listed
-// configurations, untouched outputs on failure, radii larger than an arc's,
-// and seeded configurations built backwards from a known tangent circle.
+// Fillets between an arc and another arc or a segment.
 #include "support/TestSupport.h"
 
 #include <random>
 
 namespace {
-
-const CGMTRPoint2D kSentinel(-777, 888);
-
 // The three outputs, pre-filled with a sentinel to tell what was written.
 struct Fillet {
-    CGMTRPoint2D first{kSentinel}, second{kSentinel}, centre{kSentinel};
+    CGMTRPoint2D first{-777, 888}, second{-777, 888}, centre{-777, 888};
+    bool NoneWritten() const {
+        return IsAt(first, -777, 888) && IsAt(second, -777, 888) && IsAt(centre, -777, 888);
+    }
+    Fillet() = default;
+    Fillet(CGMTRArc2D& a, CGMTRArc2D& b, double d) {
+        a.ArcTangencyDistance(b, d, first, second, centre);
+    }
+    Fillet(CGMTRArc2D& a, const CGMTRLine2D& line, const CGMTRPoint2D& q, double d) {
+        a.LineTangencyDistance(line, q, d, first, second, centre);
+    }
+    void Expect(double x1, double y1, double x2, double y2, double cx, double cy) const {
+        ExpectAt(first, x1, y1);
+        ExpectAt(second, x2, y2);
+        ExpectAt(centre, cx, cy);
+    }
 };
 
-bool Untouched(const CGMTRPoint2D& p) {
-    return p.X() == kSentinel.X() && p.Y() == kSentinel.Y();
-}
-
-bool NoneWritten(const Fillet& f) {
-    return Untouched(f.first) && Untouched(f.second) && Untouched(f.centre);
-}
-
-void ExpectPoints3(const Fillet& f, double x1, double y1, double x2, double y2, double cx,
-                   double cy) {
-    ExpectAt(f.first, x1, y1);
-    ExpectAt(f.second, x2, y2);
-    ExpectAt(f.centre, cx, cy);
-}
 } // namespace
 
-TEST(Tangency, ArcArcListedConfigurationsAndFailures) {
-    CGMTRArc2D a = MakeArc(0, 0, 1, 0, 2 * GMTR_PI);
-    CGMTRArc2D b = MakeArc(3, 0, 1, 0, 2 * GMTR_PI);
-    Fillet f;
-    a.ArcTangencyDistance(b, 1.0, f.first, f.second, f.centre);
-    const double h = std::sqrt(1.75);
-    ExpectPoints3(f, 0.75, h / 2, 2.25, h / 2, 1.5, h);
-    CGMTRArc2D c = MakeArc(4, 0, 1, 0, 2 * GMTR_PI);
-    // d = 1 touches both search circles; d = -1 reaches the same circle
-    // through the inside combination, the outside one having radius 0.
-    for (double d : {1.0, -1.0}) {
-        Fillet g;
-        a.ArcTangencyDistance(c, d, g.first, g.second, g.centre);
-        ExpectPoints3(g, 1, 0, 3, 0, 2, 0);
+TEST(Tangency, FixedAndRandomFilletsTouchBothEntities) {
+    CGMTRArc2D a = MakeArc(0, 0, 1, 0, GMTR_2PI), b = MakeArc(3, 0, 1, 0, GMTR_2PI);
+    CGMTRArc2D next = MakeArc(4, 0, 1, 0, GMTR_2PI), far = MakeArc(10, 0, 1, 0, GMTR_2PI);
+    CGMTRArc2D six = MakeArc(6, 0, 1, 0, GMTR_2PI), circle = MakeArc(0, 0, 2, 0, GMTR_2PI);
+    const double h = std::sqrt(1.75), r7 = std::sqrt(7.0), s2 = std::sqrt(2.0);
+    Fillet(a, b, 1.0).Expect(0.75, h / 2, 2.25, h / 2, 1.5, h);
+    // d = 1, and d = -1 through the inside combination; too far or NaN: nothing.
+    for (double d : {1.0, -1.0, std::nan("")}) {
+        const Fillet g = Fillet(a, next, d);
+        if (!std::isnan(d))
+            g.Expect(1, 0, 3, 0, 2, 0);
+        EXPECT_EQ(g.NoneWritten(), std::isnan(d));
+        EXPECT_TRUE(Fillet(a, far, d).NoneWritten()) << d;
     }
-
-    // Too far apart for every combination, a radius larger than both arcs
-    // (the inside combinations are skipped) and a radius that is not a
-    // number: nothing is written.
-    CGMTRArc2D far = MakeArc(10, 0, 1, 0, 2 * GMTR_PI);
-    for (double d : {1.0, 3.0, std::nan("")}) {
-        Fillet g;
-        a.ArcTangencyDistance(far, d, g.first, g.second, g.centre);
-        EXPECT_TRUE(NoneWritten(g)) << d;
+    Fillet(a, six, 3.0).Expect(0.75, r7 / 4, 5.25, r7 / 4, 3, r7); // d > both radii: outside
+    // Either way along the segment, the fillet lies on the segment's left.
+    for (double side : {1.0, -1.0}) {
+        const Fillet g = Fillet(circle, side > 0 ? Seg(2, 0, 6, 0) : Seg(6, 0, 2, 0), P(2, 0), 1);
+        g.Expect(2 * s2, 0, 4 * s2 / 3, side * 2 / 3, 2 * s2, side);
     }
-    // A radius larger than both arcs' still finds the outside fillet.
-    CGMTRArc2D six = MakeArc(6, 0, 1, 0, 2 * GMTR_PI);
-    Fillet big;
-    a.ArcTangencyDistance(six, 3.0, big.first, big.second, big.centre);
-    ExpectAt(big.centre, 3, std::sqrt(7.0));
-    EXPECT_NEAR(big.first.Distance2D(big.centre), 3.0, 1e-12);
-}
-
-TEST(Tangency, ArcLineListedConfigurationsAndFailures) {
-    CGMTRArc2D circle = MakeArc(0, 0, 2, 0, 2 * GMTR_PI);
-    const double s2 = std::sqrt(2.0);
-    for (int reversed = 0; reversed < 2; ++reversed) {
-        CGMTRLine2D seg = reversed ? CGMTRLine2D(CGMTRPoint2D(6, 0), CGMTRPoint2D(2, 0))
-                                   : CGMTRLine2D(CGMTRPoint2D(2, 0), CGMTRPoint2D(6, 0));
-        const double side = reversed ? -1.0 : 1.0; // the left of the segment
-        Fillet f;
-        circle.LineTangencyDistance(seg, CGMTRPoint2D(2, 0), 1.0, f.first, f.second, f.centre);
-        ExpectPoints3(f, 2 * s2, 0, 4 * s2 / 3, side * 2 / 3, 2 * s2, side);
-    }
-
-    // The foot falls beyond the segment's end in both passes: nothing.
-    CGMTRLine2D tiny(CGMTRPoint2D(2, 0), CGMTRPoint2D(2.5, 0));
-    Fillet none;
-    circle.LineTangencyDistance(tiny, CGMTRPoint2D(2, 0), 1.0, none.first, none.second,
-                                none.centre);
-    EXPECT_TRUE(NoneWritten(none));
-
-    // d larger than the radius: only the outside pass, a circle of radius 3
-    // whose centre is 5 from the arc's centre.
-    Fillet big;
-    CGMTRLine2D seg(CGMTRPoint2D(2, 0), CGMTRPoint2D(12, 0));
-    circle.LineTangencyDistance(seg, CGMTRPoint2D(2, 0), 3.0, big.first, big.second, big.centre);
-    ExpectPoints3(big, 4, 0, 1.6, 1.2, 4, 3);
-    Fillet nan;
-    circle.LineTangencyDistance(seg, CGMTRPoint2D(2, 0), std::nan(""), nan.first, nan.second,
-                                nan.centre);
-    EXPECT_TRUE(NoneWritten(nan));
-}
-
-// Configurations built from a chosen tangent circle: whatever fillet is
-// reported must touch both entities, and one must be reported.
-TEST(Tangency, RandomFilletsBuiltBackwardsTouchBothEntities) {
+    // Foot beyond the end, d not a number: nothing. d > radius: outside only.
+    EXPECT_TRUE(Fillet(circle, Seg(2, 0, 2.5, 0), P(2, 0), 1.0).NoneWritten());
+    EXPECT_TRUE(Fillet(circle, Seg(2, 0, 12, 0), P(2, 0), std::nan("")).NoneWritten());
+    Fillet(circle, Seg(2, 0, 12, 0), P(2, 0), 3.0).Expect(4, 0, 1.6, 1.2, 4, 3);
+    // Random: built around a tangent circle (centre c, radius d), a fillet
+    // touching both entities must be found.
     std::mt19937_64 rng(77);
     std::uniform_real_distribution<double> u01(0.0, 1.0);
     auto uni = [&](double lo, double hi) { return lo + (hi - lo) * u01(rng); };
     auto sign = [&]() { return u01(rng) < 0.5 ? -1.0 : 1.0; };
+    // An arc of radius r centred `dist` from c in direction t + pi, t well inside it.
+    auto arcAt = [&](const CGMTRPoint2D& c, double r, double dist, double t) {
+        const double sw = sign() * uni(0.4, 3.0);
+        return MakeArc(c.X() - dist * std::cos(t), c.Y() - dist * std::sin(t), r,
+                       t - sw * uni(0.1, 0.9), sw);
+    };
     auto onEither = [](double dist, double r, double d) {
         return std::fabs(dist - (r + d)) < 1e-9 || std::fabs(dist - std::fabs(r - d)) < 1e-9;
     };
-    for (int iter = 0; iter < 400; ++iter) {
-        const double scale = iter % 2 == 0 ? 1e6 : 0.0;
-        const CGMTRPoint2D c(uni(-scale, scale), uni(-scale, scale));
-        const double d = uni(0.2, 3.0);
-        // This arc, touching the circle from outside or (when larger) inside,
-        // with the touching direction well inside its range.
-        const double r = uni(0.5, 8.0), t = uni(-GMTR_PI, GMTR_PI);
-        const double dist = (r > d && u01(rng) < 0.5) ? r - d : r + d;
-        const CGMTRPoint2D o(c.X() - dist * std::cos(t), c.Y() - dist * std::sin(t));
-        const double sw = sign() * uni(0.4, 3.0);
-        CGMTRArc2D arc = MakeArc(o.X(), o.Y(), r, t - sw * uni(0.1, 0.9), sw);
+    for (int iter = 0; iter < 200; ++iter) {
+        const CGMTRPoint2D c(uni(-1e6, 1e6) * (iter % 2), uni(-1e6, 1e6) * (iter % 2));
+        const double d = uni(0.2, 3.0), r = uni(0.5, 8.0), t = uni(-GMTR_PI, GMTR_PI);
+        // Touching from outside or, when larger, from inside.
+        CGMTRArc2D arc = arcAt(c, r, (r > d && u01(rng) < 0.5) ? r - d : r + d, t);
         Fillet f;
         if (iter % 4 < 2) {
-            const double r2 = uni(0.5, 8.0), t2 = t + sign() * uni(0.5, 2.5);
-            const CGMTRPoint2D o2(c.X() - (r2 + d) * std::cos(t2), c.Y() - (r2 + d) * std::sin(t2));
-            const double sw2 = sign() * uni(0.4, 3.0);
-            CGMTRArc2D other = MakeArc(o2.X(), o2.Y(), r2, t2 - sw2 * uni(0.1, 0.9), sw2);
-            arc.ArcTangencyDistance(other, d, f.first, f.second, f.centre);
-            ASSERT_FALSE(Untouched(f.centre)) << iter;
-            EXPECT_TRUE(onEither(f.centre.Distance2D(o2), r2, d)) << iter;
+            const double r2 = uni(0.5, 8.0);
+            CGMTRArc2D other = arcAt(c, r2, r2 + d, t + sign() * uni(0.5, 2.5));
+            f = Fillet(arc, other, d);
+            EXPECT_TRUE(onEither(f.centre.Distance2D(other.GetBasePoint()), r2, d)) << iter;
             EXPECT_LT(other.Distance(f.second), 1e-9);
         } else {
-            // The segment runs from the junction q along a tangent of the
-            // circle, past the foot and past the whole search length 3r (so
-            // any candidate on the preferred side has its foot on it).
+            // A tangent from q past the foot and past the search length 3r.
             const double theta = uni(-GMTR_PI, GMTR_PI), side = sign();
-            const CGMTRPoint2D foot(c.X() + side * d * std::sin(theta),
-                                    c.Y() - side * d * std::cos(theta));
-            const double back = uni(0.05, 2.0) * r, ahead = 3 * r + uni(0.5, 4.0);
-            const CGMTRPoint2D q(foot.X() - back * std::cos(theta),
-                                 foot.Y() - back * std::sin(theta));
-            const CGMTRPoint2D end(foot.X() + ahead * std::cos(theta),
-                                   foot.Y() + ahead * std::sin(theta));
-            CGMTRLine2D seg = iter % 8 < 6 ? CGMTRLine2D(q, end) : CGMTRLine2D(end, q);
-            arc.LineTangencyDistance(seg, q, d, f.first, f.second, f.centre);
-            ASSERT_FALSE(Untouched(f.centre)) << iter;
+            const double ux = std::cos(theta), uy = std::sin(theta);
+            const double back = uni(0.05, 2.0) * r, len = back + 3 * r + uni(0.5, 4.0);
+            const CGMTRPoint2D q(c.X() + side * d * uy - back * ux,
+                                 c.Y() - side * d * ux - back * uy);
+            const CGMTRLine2D fwd(q, CGMTRVector2D(len * ux, len * uy));
+            const CGMTRLine2D seg = iter % 8 < 6 ? fwd : CGMTRLine2D(fwd.get_EndPoint(), q);
+            f = Fillet(arc, seg, q, d);
             EXPECT_NEAR(seg.GetVerticalDis(f.centre), d, 1e-9);
             EXPECT_LT(seg.Distance(f.first), 1e-9);
         }
-        EXPECT_TRUE(onEither(f.centre.Distance2D(o), r, d)) << iter;
+        ASSERT_FALSE(f.NoneWritten()) << iter;
+        EXPECT_TRUE(onEither(f.centre.Distance2D(arc.GetBasePoint()), r, d)) << iter;
         EXPECT_LT(arc.Distance(iter % 4 < 2 ? f.first : f.second), 1e-9);
         EXPECT_NEAR(f.first.Distance2D(f.centre), d, 1e-9);
         EXPECT_NEAR(f.second.Distance2D(f.centre), d, 1e-9);
