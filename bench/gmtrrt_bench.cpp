@@ -13,6 +13,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include <chrono>
+
 #include <cstdio>
 #include <cstring>
 #include <memory>
@@ -373,6 +375,153 @@ void BM_RepeatChain_Floor(benchmark::State& s) {
     });
 }
 
+// Paired measurement for a shared, noisy machine: each iteration times a block
+// of inputs through the library and then the same block through the floor,
+// so both sides run microseconds apart under the same conditions. The
+// counters give the time per input of each side and their ratio.
+template <typename O, typename F> void Paired(benchmark::State& state, O ours, F floor) {
+    constexpr std::size_t kBlock = 128;
+    using Clock = std::chrono::steady_clock;
+    double oursNs = 0.0, floorNs = 0.0;
+    std::size_t start = 0;
+    for (auto _ : state) {
+        const auto t0 = Clock::now();
+        for (std::size_t k = 0; k < kBlock; ++k)
+            ours((start + k) & kMask);
+        const auto t1 = Clock::now();
+        for (std::size_t k = 0; k < kBlock; ++k)
+            floor((start + k) & kMask);
+        const auto t2 = Clock::now();
+        oursNs += std::chrono::duration<double, std::nano>(t1 - t0).count();
+        floorNs += std::chrono::duration<double, std::nano>(t2 - t1).count();
+        start += kBlock;
+    }
+    const double n = static_cast<double>(state.iterations()) * kBlock;
+    state.counters["ours_ns"] = oursNs / n;
+    state.counters["floor_ns"] = floorNs / n;
+    state.counters["ratio"] = oursNs / floorNs;
+}
+
+void BM_SegSeg_Pair(benchmark::State& s) {
+    CGMTRPoint2DCol col;
+    OursSegSeg(0, col);
+    Out f;
+    Paired(
+        s,
+        [&](std::size_t i) {
+            OursSegSeg(i, col);
+            benchmark::DoNotOptimize(col);
+        },
+        [&](std::size_t i) {
+            FloorSegSeg(GetInputs().segSeg[i], f);
+            benchmark::DoNotOptimize(f);
+        });
+}
+void BM_ArcSeg_Pair(benchmark::State& s) {
+    CGMTRPoint2DCol col;
+    OursArcSeg(0, col);
+    Out f;
+    Paired(
+        s,
+        [&](std::size_t i) {
+            OursArcSeg(i, col);
+            benchmark::DoNotOptimize(col);
+        },
+        [&](std::size_t i) {
+            FloorArcSeg(GetInputs().arcSeg[i], f);
+            benchmark::DoNotOptimize(f);
+        });
+}
+void BM_ArcArc_Pair(benchmark::State& s) {
+    CGMTRPoint2DCol col;
+    OursArcArc(0, col);
+    Out f;
+    Paired(
+        s,
+        [&](std::size_t i) {
+            OursArcArc(i, col);
+            benchmark::DoNotOptimize(col);
+        },
+        [&](std::size_t i) {
+            FloorArcArc(GetInputs().arcArc[i], f);
+            benchmark::DoNotOptimize(f);
+        });
+}
+void BM_LineTangency_Pair(benchmark::State& s) {
+    CGMTRPoint2D p[3];
+    Out f;
+    Paired(
+        s,
+        [&](std::size_t i) {
+            OursLineTangency(i, p);
+            benchmark::DoNotOptimize(p);
+        },
+        [&](std::size_t i) {
+            FloorLineTangency(GetInputs().lineTan[i], f);
+            benchmark::DoNotOptimize(f);
+        });
+}
+void BM_ArcTangency_Pair(benchmark::State& s) {
+    CGMTRPoint2D p[3];
+    Out f;
+    Paired(
+        s,
+        [&](std::size_t i) {
+            OursArcTangency(i, p);
+            benchmark::DoNotOptimize(p);
+        },
+        [&](std::size_t i) {
+            FloorArcTangency(GetInputs().arcTan[i], f);
+            benchmark::DoNotOptimize(f);
+        });
+}
+void BM_ArcDistance_Pair(benchmark::State& s) {
+    Paired(
+        s, [&](std::size_t i) { benchmark::DoNotOptimize(OursArcDistance(i)); },
+        [&](std::size_t i) {
+            benchmark::DoNotOptimize(FloorArcDistance(GetInputs().arcDistance[i]));
+        });
+}
+void BM_ArcPointToPercent_Pair(benchmark::State& s) {
+    Paired(
+        s, [&](std::size_t i) { benchmark::DoNotOptimize(OursArcPercent(i)); },
+        [&](std::size_t i) {
+            benchmark::DoNotOptimize(FloorArcPercent(GetInputs().arcPercent[i]));
+        });
+}
+void BM_RotateByTransform_Pair(benchmark::State& s) {
+    CGMTRMatrix2D m;
+    Out f;
+    Paired(
+        s, [&](std::size_t i) { benchmark::DoNotOptimize(OursRotate(i, m)); },
+        [&](std::size_t i) {
+            FloorRotate(GetInputs().rotate[i], f);
+            benchmark::DoNotOptimize(f);
+        });
+}
+void BM_RotateForPoint_Pair(benchmark::State& s) {
+    Out f;
+    Paired(
+        s, [&](std::size_t i) { benchmark::DoNotOptimize(OursRotateForPoint(i)); },
+        [&](std::size_t i) {
+            FloorRotate(GetInputs().rotate[i], f);
+            benchmark::DoNotOptimize(f);
+        });
+}
+void BM_RepeatChain_Pair(benchmark::State& s) {
+    double xy[2 * kChainCopies];
+    Paired(
+        s,
+        [&](std::size_t i) {
+            OursChain(i, xy);
+            benchmark::DoNotOptimize(xy);
+        },
+        [&](std::size_t i) {
+            FloorChain(GetInputs().chain[i], xy);
+            benchmark::DoNotOptimize(xy);
+        });
+}
+
 BENCHMARK(BM_SegSeg_Ours);
 BENCHMARK(BM_SegSeg_Floor);
 BENCHMARK(BM_ArcSeg_Ours);
@@ -393,6 +542,16 @@ BENCHMARK(BM_RotateForPoint_Ours);
 BENCHMARK(BM_RotateForPoint_Floor);
 BENCHMARK(BM_RepeatChain_Ours);
 BENCHMARK(BM_RepeatChain_Floor);
+BENCHMARK(BM_SegSeg_Pair);
+BENCHMARK(BM_ArcSeg_Pair);
+BENCHMARK(BM_ArcArc_Pair);
+BENCHMARK(BM_LineTangency_Pair);
+BENCHMARK(BM_ArcTangency_Pair);
+BENCHMARK(BM_ArcDistance_Pair);
+BENCHMARK(BM_ArcPointToPercent_Pair);
+BENCHMARK(BM_RotateByTransform_Pair);
+BENCHMARK(BM_RotateForPoint_Pair);
+BENCHMARK(BM_RepeatChain_Pair);
 
 } // namespace
 

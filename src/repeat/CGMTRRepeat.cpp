@@ -97,12 +97,14 @@ void CGMTRRepeat::GetRepeatPoint2(long index, double& x, double& y, double* outX
         double ty = 0.0;
         // The library's own linear and grid patterns are placed inline; every
         // other kind (and any class derived from them) through its override.
-        const std::type_info& kind = typeid(*p);
-        if (kind == typeid(CGMTRRepeatLine2D)) {
+        // Their type information is the library's own object, so comparing
+        // addresses is enough (a mismatch only means the virtual call).
+        const std::type_info* kind = &typeid(*p);
+        if (kind == &typeid(CGMTRRepeatLine2D)) {
             CGMTRRepeatLine2D* line = static_cast<CGMTRRepeatLine2D*>(p);
             gmtr_repeat_detail::PlaceLine(own, cx, cy, line->GetLineAngle(), line->GetRepeatSpace(),
                                           tx, ty);
-        } else if (kind == typeid(CGMTRRepeatGrid)) {
+        } else if (kind == &typeid(CGMTRRepeatGrid)) {
             CGMTRRepeatGrid* grid = static_cast<CGMTRRepeatGrid*>(p);
             gmtr_repeat_detail::PlaceGrid(own, cx, cy, grid->GetSpaceX(), grid->GetSpaceY(),
                                           grid->GetBaseAngle(), grid->GetRepeatX(), tx, ty);
