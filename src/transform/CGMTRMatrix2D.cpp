@@ -1,5 +1,6 @@
 #include "CGMTRMatrix2D.h"
 
+#include "../numeric/GMTRMatrix33.h"
 #include "../numeric/GMTRNumericInline.h"
 #include "CGMTRMatrix2DDetail.h"
 #include "CGMTRPoint2D.h"
@@ -8,25 +9,14 @@
 #include <cmath>
 
 namespace {
-// r = a * b for row-vector matrices, each element summed from 0.0 in the
-// order k = 0, 1, 2 so that products agree bit for bit everywhere.
-inline void Multiply(const double a[3][3], const double b[3][3], double r[3][3]) {
-    for (int i = 0; i < 3; ++i) {
-        for (int j = 0; j < 3; ++j) {
-            double s = 0.0;
-            for (int k = 0; k < 3; ++k)
-                s += a[i][k] * b[k][j];
-            r[i][j] = s;
-        }
-    }
-}
-
 inline void Identity(double m[3][3]) {
     for (int i = 0; i < 3; ++i)
         for (int j = 0; j < 3; ++j)
             m[i][j] = (i == j) ? 1.0 : 0.0;
 }
 } // namespace
+
+using namespace gmtrrt_detail;
 
 CGMTRMatrix2D::CGMTRMatrix2D() {
     Reset();
@@ -59,62 +49,34 @@ void CGMTRMatrix2D::Reset() {
 
 CGMTRMatrix2D CGMTRMatrix2D::operator*(CGMTRMatrix2D B) {
     CGMTRMatrix2D r;
-    Multiply(m, B.m, r.m);
+    Multiply33(m, B.m, r.m);
     return r;
 }
 
 void CGMTRMatrix2D::operator*=(CGMTRMatrix2D const& B) {
     double t[3][3];
-    Multiply(m, B.m, t);
-    for (int i = 0; i < 3; ++i)
-        for (int j = 0; j < 3; ++j)
-            m[i][j] = t[i][j];
+    Multiply33(m, B.m, t);
+    Copy33(t, m);
 }
 
 double CGMTRMatrix2D::GetDeterminant() {
-    return m[0][0] * (m[1][1] * m[2][2] - m[1][2] * m[2][1]) +
-           m[0][1] * (m[2][0] * m[1][2] - m[1][0] * m[2][2]) +
-           m[0][2] * (m[1][0] * m[2][1] - m[2][0] * m[1][1]);
+    return Determinant33(m);
 }
 
 double CGMTRMatrix2D::GetSubDet(short i, short j) {
-    int i1 = i + 1, i2 = i + 2, j1 = j + 1, j2 = j + 2;
-    if (i1 > 2)
-        i1 -= 3;
-    if (i2 > 2)
-        i2 -= 3;
-    if (j1 > 2)
-        j1 -= 3;
-    if (j2 > 2)
-        j2 -= 3;
-    return m[i1][j1] * m[i2][j2] - m[i1][j2] * m[i2][j1];
+    return Cofactor33(m, i, j);
 }
 
 double CGMTRMatrix2D::ProductOfRow(short i, short j) {
-    if (i < 0 || i > 2 || j < 0 || j > 2)
-        return 0.0;
-    return m[i][0] * m[j][0] + m[i][1] * m[j][1] + m[i][2] * m[j][2];
+    return RowProduct33(m, i, j);
 }
 
 int CGMTRMatrix2D::IsOrthogonal() {
-    for (short i = 0; i < 3; ++i)
-        if (std::fabs(1.0 - ProductOfRow(i, i)) > GMTR_TOL)
-            return 0;
-    static const short pairs[3][2] = {{0, 1}, {1, 2}, {2, 0}};
-    for (const auto& p : pairs)
-        if (std::fabs(ProductOfRow(p[0], p[1])) > GMTR_TOL)
-            return 0;
-    return 1;
+    return IsOrthonormal33(m);
 }
 
 void CGMTRMatrix2D::Inverse() {
-    CGMTRMatrix2D copy(*this);
-    const double d = copy.GetDeterminant();
-    if (std::fabs(d) < GMTR_TOL)
-        return;
-    for (short i = 0; i < 3; ++i)
-        for (short j = 0; j < 3; ++j)
-            m[i][j] = copy.GetSubDet(j, i) / d;
+    Invert33(m);
 }
 
 void CGMTRMatrix2D::SetToTransfer(CGMTRVector2D const& v) {
