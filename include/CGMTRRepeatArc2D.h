@@ -14,8 +14,9 @@
 /// by the same displacement r moved:
 ///   p' = p + (R(i) (r - o) - (r - o)),
 /// so a point that is not the reference point moves with the reference point
-/// without turning, and copy 0 leaves any point exactly where it is. When p is
-/// exactly r, the result is r rotated about the origin (GetChangePoint of r).
+/// without turning, and copy 0 leaves such a point exactly where it is. When p
+/// is exactly r, the result is r rotated about the origin (GetChangePoint of
+/// r), which for copy 0 gives r back within rounding.
 /// Cosine and sine are snapped (SnapCos/SnapSin), so quarter turns land on
 /// exact coordinates. A new pattern has origin (0, 0), space angle 0 and own
 /// count 0.
