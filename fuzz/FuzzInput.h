@@ -205,6 +205,23 @@ private:
     std::size_t pos_ = 0;
 };
 
+/// Adds or subtracts `operand` (which may be `a` itself) through a reference
+/// and checks that `a` ends up equal to a copy stepped by the operand's value:
+/// a compound operator must read its operand before it writes.
+template <class T, class Same>
+void CheckCompoundThroughAlias(FuzzInput& in, T& a, const T& operand, Same same) {
+    T copy = a;
+    const T value = operand;
+    if (in.Bool()) {
+        copy += value;
+        a += operand;
+    } else {
+        copy -= value;
+        a -= operand;
+    }
+    FUZZ_CHECK(same(a, copy));
+}
+
 } // namespace fuzz
 
 #endif // GMTRRT_FUZZ_FUZZINPUT_H

@@ -19,6 +19,7 @@
 #include <cmath>
 #include <cstdint>
 
+using fuzz::CheckCompoundThroughAlias;
 using fuzz::FuzzInput;
 using fuzz::SameBits;
 using fuzz::Sentinel;
@@ -190,17 +191,9 @@ void FuzzVector(FuzzInput& in, CGMTRVector2D* v, CGMTRMatrix2D* m) {
         break;
     case 18: {
         // Compound operators with the operand being the object itself.
-        CGMTRVector2D copy = a;
-        const CGMTRVector2D same = a;
-        const CGMTRVector2D& alias = a;
-        if (in.Bool()) {
-            copy += same;
-            a += alias;
-        } else {
-            copy -= same;
-            a -= alias;
-        }
-        FUZZ_CHECK(SameVector(a, copy));
+        CheckCompoundThroughAlias(in, a, a, [](const CGMTRVector2D& x, const CGMTRVector2D& y) {
+            return SameVector(x, y);
+        });
         break;
     }
     case 19:
@@ -303,17 +296,8 @@ void FuzzPoint(FuzzInput& in, CGMTRPoint2D* p, CGMTRVector2D* v, CGMTRMatrix2D* 
         break;
     }
     case 13: {
-        CGMTRPoint2D copy = a;
-        const CGMTRPoint2D same = a;
-        const CGMTRPoint2D& alias = a;
-        if (in.Bool()) {
-            copy += same;
-            a += alias;
-        } else {
-            copy -= same;
-            a -= alias;
-        }
-        FUZZ_CHECK(SamePoint(a, copy));
+        CheckCompoundThroughAlias(
+            in, a, a, [](const CGMTRPoint2D& x, const CGMTRPoint2D& y) { return SamePoint(x, y); });
         break;
     }
     case 14:

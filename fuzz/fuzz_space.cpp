@@ -19,6 +19,7 @@
 #include <cmath>
 #include <cstdint>
 
+using fuzz::CheckCompoundThroughAlias;
 using fuzz::FuzzInput;
 using fuzz::SameBits;
 
@@ -97,17 +98,9 @@ void FuzzVector(FuzzInput& in, CGMTRVector3D* v) {
             a -= in.Double();
         break;
     case 3: {
-        CGMTRVector3D copy = a;
-        const CGMTRVector3D same = b;
-        const CGMTRVector3D& alias = b;
-        if (in.Bool()) {
-            copy += same;
-            a += alias;
-        } else {
-            copy -= same;
-            a -= alias;
-        }
-        FUZZ_CHECK(SameVector(a, copy));
+        CheckCompoundThroughAlias(in, a, b, [](const CGMTRVector3D& x, const CGMTRVector3D& y) {
+            return SameVector(x, y);
+        });
         break;
     }
     case 4:
@@ -196,17 +189,8 @@ void FuzzPoint(FuzzInput& in, CGMTRPoint3D* p, CGMTRVector3D* v, CGMTRMatrix3D* 
         break;
     }
     case 5: {
-        CGMTRPoint3D copy = a;
-        const CGMTRPoint3D same = b;
-        const CGMTRPoint3D& alias = b;
-        if (in.Bool()) {
-            copy += same;
-            a += alias;
-        } else {
-            copy -= same;
-            a -= alias;
-        }
-        FUZZ_CHECK(SamePoint(a, copy));
+        CheckCompoundThroughAlias(
+            in, a, b, [](const CGMTRPoint3D& x, const CGMTRPoint3D& y) { return SamePoint(x, y); });
         break;
     }
     case 6:
