@@ -1,10 +1,7 @@
 // The entity collection owns its entities: each deleted once, nulls kept, copies clone.
 #include "CGMTRArc2D.h"
 #include "CGMTRBaseGeo2DCol.h"
-
-#include <gtest/gtest.h>
-
-#include <vector>
+#include "support/TestSupport.h"
 
 static std::vector<int> g_deleted; // ids of deleted probes, in order
 static int g_clones = 0;
@@ -14,7 +11,10 @@ class Probe : public CGMTRArc2D {
 public:
     explicit Probe(int id) : id(id) {}
     ~Probe() override { g_deleted.push_back(id); }
-    CGMTRBaseGeo2D* Clone() const override { return ++g_clones, new Probe(*this); }
+    CGMTRBaseGeo2D* Clone() const override {
+        ++g_clones;
+        return new Probe(*this);
+    }
     const int id;
 };
 
@@ -29,42 +29,65 @@ TEST(BaseGeo2DCol, HoldsInOrderAndDeletesEachEntityOnce) {
     g_deleted.clear();
     {
         CGMTRBaseGeo2DCol col;
-        EXPECT_TRUE(col.Add(new Probe(7)) == 1 && col.Add(nullptr) == 1);
-        col.Add(new Probe(5)), col.Add(new Probe(9));
-        EXPECT_TRUE(col.GetCount() == 4 && IdAt(col, 0) == 7 && col.get_Item(1) == nullptr &&
-                    IdAt(col, 3) == 9 && g_deleted.empty());      // get_Item only lends
+        EXPECT_EQ(col.Add(new Probe(7)), 1);
+        EXPECT_EQ(col.Add(nullptr), 1);
+        col.Add(new Probe(5));
+        col.Add(new Probe(9));
+        EXPECT_EQ(col.GetCount(), 4);
+        EXPECT_EQ(IdAt(col, 0), 7);
+        EXPECT_EQ(col.get_Item(1), nullptr);
+        EXPECT_EQ(IdAt(col, 3), 9);
+        EXPECT_EQ(g_deleted, Ids{});                              // get_Item only lends
         for (long bad : {4L, -1L, 2147483647L, -2147483647L - 1}) // bad indices: null
-            EXPECT_EQ(col.get_Item(bad), nullptr);
+            EXPECT_EQ(col.get_Item(bad), nullptr) << bad;
 
         col.Clear(); // index order, null skipped
-        EXPECT_TRUE(col.GetCount() == 0 && g_deleted == (Ids{7, 5, 9}));
-        col.Clear(), col.Add(new Probe(2)), col.Add(nullptr), col.Add(new Probe(3));
+        EXPECT_EQ(col.GetCount(), 0);
+        EXPECT_EQ(g_deleted, (Ids{7, 5, 9}));
+        col.Clear();
+        col.Add(new Probe(2));
+        col.Add(nullptr);
+        col.Add(new Probe(3));
     }
     EXPECT_EQ(g_deleted, (Ids{7, 5, 9, 2, 3})); // destruction deletes as Clear does
 }
 
 TEST(BaseGeo2DCol, CopiesCloneSoNoEntityIsSharedOrLost) {
-    g_deleted.clear(), g_clones = 0;
+    g_deleted.clear();
+    g_clones = 0;
     CGMTRBaseGeo2DCol source, target;
-    source.Add(new Probe(1)), source.Add(nullptr), source.Add(new Probe(2));
+    source.Add(new Probe(1));
+    source.Add(nullptr);
+    source.Add(new Probe(2));
     {
         CGMTRBaseGeo2DCol copy(source);
-        EXPECT_TRUE(g_clones == 2 && copy.GetCount() == 3 && IdAt(copy, 0) == 1 &&
-                    copy.get_Item(1) == nullptr && IdAt(copy, 2) == 2 &&
-                    copy.get_Item(0) != source.get_Item(0));
+        EXPECT_EQ(g_clones, 2);
+        EXPECT_EQ(copy.GetCount(), 3);
+        EXPECT_EQ(IdAt(copy, 0), 1);
+        EXPECT_EQ(copy.get_Item(1), nullptr);
+        EXPECT_EQ(IdAt(copy, 2), 2);
+        EXPECT_NE(copy.get_Item(0), source.get_Item(0));
     }
-    EXPECT_TRUE(g_deleted == (Ids{1, 2}) && IdAt(source, 2) == 2); // only the clones went
-    target.Add(new Probe(20)), target.Add(new Probe(21));
+    EXPECT_EQ(g_deleted, (Ids{1, 2})); // only the clones went
+    EXPECT_EQ(IdAt(source, 2), 2);
+    target.Add(new Probe(20));
+    target.Add(new Probe(21));
     EXPECT_EQ(&(target = source), &target);
-    EXPECT_TRUE(g_deleted == (Ids{1, 2, 20, 21}) && target.GetCount() == 3 &&
-                IdAt(target, 2) == 2 && target.get_Item(2) != source.get_Item(2));
+    EXPECT_EQ(g_deleted, (Ids{1, 2, 20, 21}));
+    EXPECT_EQ(target.GetCount(), 3);
+    EXPECT_EQ(IdAt(target, 2), 2);
+    EXPECT_NE(target.get_Item(2), source.get_Item(2));
 
     // Self-assignment neither clones nor deletes.
     CGMTRBaseGeo2D* held = target.get_Item(0);
     const int clones = g_clones;
     CGMTRBaseGeo2DCol& alias = target;
-    target = alias, source.Clear();
-    EXPECT_TRUE(target.get_Item(0) == held && g_clones == clones && IdAt(target, 0) == 1);
+    target = alias;
+    source.Clear();
+    EXPECT_EQ(target.get_Item(0), held);
+    EXPECT_EQ(g_clones, clones);
+    EXPECT_EQ(IdAt(target, 0), 1);
     target = source; // assigning an empty collection empties the target
-    EXPECT_TRUE(target.GetCount() == 0 && g_deleted == (Ids{1, 2, 20, 21, 1, 2, 1, 2}));
+    EXPECT_EQ(target.GetCount(), 0);
+    EXPECT_EQ(g_deleted, (Ids{1, 2, 20, 21, 1, 2, 1, 2}));
 }

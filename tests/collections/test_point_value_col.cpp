@@ -1,8 +1,7 @@
 // Point-value collection: byte-exact records, the used-value count kept apart
 // from the records, and bad indices that change nothing.
 #include "CGMTRPointValueCol.h"
-
-#include <gtest/gtest.h>
+#include "support/TestSupport.h"
 
 #include <cstring>
 #include <type_traits>
@@ -14,28 +13,45 @@ static_assert(sizeof(tagGMTRPointValue) == 24 && std::is_trivial<tagGMTRPointVal
 static bool Same(const tagGMTRPointValue& a, const tagGMTRPointValue& b) {
     return std::memcmp(&a, &b, sizeof a) == 0;
 }
+static void PrintTo(const tagGMTRPointValue& r, std::ostream* os) {
+    *os << std::setprecision(17) << "{" << r.x << ", " << r.y << ", " << r.value[0] << ", "
+        << r.value[1] << "}";
+}
 
 TEST(PointValueCol, RecordsRoundTripByteForByteAndCountSurvivesClear) {
     CGMTRPointValueCol col, assigned;
-    tagGMTRPointValue a{1e6 + 0.125, -3.5, {2.5f, -0.0f}}, b{-0.0, 1e-300, {1e30f, 7}}, got;
-    EXPECT_TRUE(col.Add(a) == 1 && col.Add(b) == 1 && col.Add(a) == 1 && col.GetCount() == 3);
-    EXPECT_TRUE(col.get_Item(1, got) == 1 && Same(got, b) && col.put_Item(0, b) == 1);
+    tagGMTRPointValue a{1e6 + 0.125, -3.5, {2.5f, -0.0f}}, b{-0.0, 1e-300, {1e30f, 7}}, got{};
+    for (tagGMTRPointValue* r : {&a, &b, &a})
+        EXPECT_EQ(col.Add(*r), 1);
+    EXPECT_EQ(col.GetCount(), 3);
+    EXPECT_EQ(col.get_Item(1, got), 1);
+    EXPECT_PRED2(Same, got, b);
+    EXPECT_EQ(col.put_Item(0, b), 1);
     col.SetUsedValueCount(2);
     CGMTRPointValueCol copy(col);
     col.Clear();
-    EXPECT_TRUE(col.GetCount() == 0 && col.GetUsedValueCount() == 2);
+    EXPECT_EQ(col.GetCount(), 0);
+    EXPECT_EQ(col.GetUsedValueCount(), 2);
     assigned = copy;
     assigned.put_Item(1, a); // copies are independent
-    EXPECT_TRUE(copy.GetUsedValueCount() == 2 && assigned.GetCount() == 3 &&
-                copy.get_Item(0, got) == 1 && Same(got, b) && copy.get_Item(1, got) &&
-                Same(got, b));
+    EXPECT_EQ(copy.GetUsedValueCount(), 2);
+    EXPECT_EQ(assigned.GetCount(), 3);
+    for (long i : {0L, 1L}) {
+        EXPECT_EQ(copy.get_Item(i, got), 1) << i;
+        EXPECT_PRED2(Same, got, b) << i;
+    }
 }
 
 TEST(PointValueCol, BadIndicesReportZeroAndChangeNothing) {
     CGMTRPointValueCol col;
     tagGMTRPointValue a{1, 2, {3, 4}}, b{5, 6, {7, 8}}, out = b;
     col.Add(a);
-    for (long bad : {-1L, 1L, 1L << 40})
-        EXPECT_TRUE(col.get_Item(bad, out) == 0 && col.put_Item(bad, b) == 0);
-    EXPECT_TRUE(Same(out, b) && col.GetCount() == 1 && col.get_Item(0, out) == 1 && Same(out, a));
+    for (long bad : {-1L, 1L, 1L << 40}) {
+        EXPECT_EQ(col.get_Item(bad, out), 0) << bad;
+        EXPECT_EQ(col.put_Item(bad, b), 0) << bad;
+    }
+    EXPECT_PRED2(Same, out, b);
+    EXPECT_EQ(col.GetCount(), 1);
+    EXPECT_EQ(col.get_Item(0, out), 1);
+    EXPECT_PRED2(Same, out, a);
 }

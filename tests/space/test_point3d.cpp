@@ -1,10 +1,8 @@
 // Space vector and point: arithmetic, tolerant equality, zero divisors.
 #include "CGMTRPoint3D.h"
 #include "CGMTRVector3D.h"
+#include "support/TestSupport.h"
 
-#include <gtest/gtest.h>
-
-#include <cmath>
 #include <type_traits>
 
 static_assert(sizeof(CGMTRVector3D) == 24 && sizeof(CGMTRPoint3D) == 24 &&
@@ -19,37 +17,48 @@ template <class T> static bool Is(const T& p, double x, double y, double z) {
 
 TEST(Vector3D, LengthNormalizeOperatorsAndEquality) {
     CGMTRVector3D v, w(3, 4, 0), bad(kNaN, 1, 0), u(1, 1, 1);
-    EXPECT_TRUE(v.IsZeroLengh() == 1 && v.IsUnit() == 0 && w.Length() == 5.0);
+    EXPECT_EQ(v.IsZeroLengh(), 1);
+    EXPECT_EQ(v.IsUnit(), 0);
+    EXPECT_EQ(w.Length(), 5.0);
     v.Normalize(); // no direction: stays the zero vector instead of NaN
     w.Normalize();
     bad.Normalize();
-    EXPECT_TRUE(Is(v, 0, 0, 0) && w == CGMTRVector3D(0.6, 0.8, 0.0) && std::isnan(bad.X()));
-    EXPECT_TRUE(CGMTRVector3D(0.5e-10, 0, 0).IsZeroLengh() == 1 &&
-                CGMTRVector3D(0, 0, 1e-10).IsZeroLengh() == 0);
+    EXPECT_PRED4(Is<CGMTRVector3D>, v, 0, 0, 0);
+    EXPECT_TRUE(w == CGMTRVector3D(0.6, 0.8, 0.0)) << testing::PrintToString(w);
+    EXPECT_TRUE(std::isnan(bad.X()));
+    EXPECT_EQ(CGMTRVector3D(0.5e-10, 0, 0).IsZeroLengh(), 1);
+    EXPECT_EQ(CGMTRVector3D(0, 0, 1e-10).IsZeroLengh(), 0);
     u += 2.0;
     u -= CGMTRVector3D(1, 2, 3);
     u *= -0.5;
     u /= 0.0; // a zero divisor is skipped, as for the point
-    EXPECT_TRUE(Is(u, -1, -0.5, 0) && (u == CGMTRVector3D(-1 + 0.5e-10, -0.5, -0.5e-10)) == 1);
-    EXPECT_TRUE((v != CGMTRVector3D(0, 1e-10, 0)) == 1 && (v != CGMTRVector3D(kNaN, 0, 0)) == 1);
+    EXPECT_PRED4(Is<CGMTRVector3D>, u, -1, -0.5, 0);
+    EXPECT_EQ(u == CGMTRVector3D(-1 + 0.5e-10, -0.5, -0.5e-10), 1);
+    EXPECT_EQ(v != CGMTRVector3D(0, 1e-10, 0), 1);
+    EXPECT_EQ(v != CGMTRVector3D(kNaN, 0, 0), 1);
 }
 
 TEST(Point3D, EqualityArithmeticAndDistance) {
     CGMTRPoint3D p(1, 2, 3), o, s(1, 2, 3);
-    EXPECT_TRUE((p == CGMTRPoint3D(1 + 5e-11, 2 + 5e-11, 3 + 5e-11)) == 1 &&
-                (p != CGMTRPoint3D(1, 2 + 2e-10, 3)) == 1 &&
-                (o == CGMTRPoint3D(0, 0, -1e-10)) == 0);
-    EXPECT_TRUE((o == CGMTRPoint3D(kNaN, 0, 0)) == 0 && (o != CGMTRPoint3D(kNaN, 0, 0)) == 0);
-    EXPECT_TRUE(Is(-p, -1, -2, -3) && Is(p - 1.0, 0, 1, 2) && Is(p / 0.0, 1, 2, 3) &&
-                Is(p + CGMTRVector3D(10, 20, 30) - CGMTRVector3D(0, 0, 30), 11, 22, 3) &&
-                Is(p + p - CGMTRPoint3D(0, 0, 6), 2, 4, 0) && Is(p * 2.0 / 4.0, 0.5, 1, 1.5));
+    EXPECT_EQ(p == CGMTRPoint3D(1 + 5e-11, 2 + 5e-11, 3 + 5e-11), 1);
+    EXPECT_EQ(p != CGMTRPoint3D(1, 2 + 2e-10, 3), 1);
+    EXPECT_EQ(o == CGMTRPoint3D(0, 0, -1e-10), 0);
+    EXPECT_EQ(o == CGMTRPoint3D(kNaN, 0, 0), 0);
+    EXPECT_EQ(o != CGMTRPoint3D(kNaN, 0, 0), 0);
+    EXPECT_PRED4(Is<CGMTRPoint3D>, -p, -1, -2, -3);
+    EXPECT_PRED4(Is<CGMTRPoint3D>, p - 1.0, 0, 1, 2);
+    EXPECT_PRED4(Is<CGMTRPoint3D>, p / 0.0, 1, 2, 3);
+    EXPECT_PRED4(Is<CGMTRPoint3D>, p + CGMTRVector3D(10, 20, 30) - CGMTRVector3D(0, 0, 30), 11, 22,
+                 3);
+    EXPECT_PRED4(Is<CGMTRPoint3D>, p + p - CGMTRPoint3D(0, 0, 6), 2, 4, 0);
+    EXPECT_PRED4(Is<CGMTRPoint3D>, p * 2.0 / 4.0, 0.5, 1, 1.5);
     s /= 0.0;
     s *= 2.0;
     s -= 2.0;
     s += CGMTRPoint3D(1, 1, 1);
     s -= CGMTRVector3D(1, 3, 5);
     s.Transfer(CGMTRVector3D(0, 0, 1));
-    EXPECT_TRUE(Is(s, 0, 0, 1) &&
-                CGMTRPoint3D(1e6, -1e6, 1e6).Distance3D(CGMTRPoint3D(1e6 + 1, -1e6 + 2, 1e6 - 2)) ==
-                    3.0);
+    EXPECT_PRED4(Is<CGMTRPoint3D>, s, 0, 0, 1);
+    CGMTRPoint3D far(1e6, -1e6, 1e6);
+    EXPECT_EQ(far.Distance3D(CGMTRPoint3D(1e6 + 1, -1e6 + 2, 1e6 - 2)), 3.0);
 }

@@ -3,13 +3,30 @@
 #define GMTRRT_TESTS_SUPPORT_TESTSUPPORT_H
 
 #include "CGMTRArc2D.h"
+#include "CGMTRHVRect.h"
 #include "CGMTRLine2D.h"
 #include "CGMTRPoint2DCol.h"
+#include "CGMTRPoint3D.h"
+#include "CGMTRVector3D.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <iomanip>
 #include <vector>
+
+// gtest printers at full precision, so a near miss shows (a rectangle: left, bottom, right, top).
+#define GMTRRT_TEST_PRINTER(Type, fields)                                                          \
+    inline void PrintTo(const Type& v, std::ostream* os) {                                         \
+        *os << std::setprecision(17) << "(" << fields << ")";                                      \
+    }
+GMTRRT_TEST_PRINTER(CGMTRPoint2D, v.X() << ", " << v.Y())
+GMTRRT_TEST_PRINTER(CGMTRVector2D, v.X() << ", " << v.Y())
+GMTRRT_TEST_PRINTER(CGMTRPoint3D, v.X() << ", " << v.Y() << ", " << v.Z())
+GMTRRT_TEST_PRINTER(CGMTRVector3D, v.X() << ", " << v.Y() << ", " << v.Z())
+GMTRRT_TEST_PRINTER(CGMTRHVRect, v.Left()
+                                     << ", " << v.Bottom() << ", " << v.Right() << ", " << v.Top())
+#undef GMTRRT_TEST_PRINTER
 
 inline CGMTRPoint2D P(double x, double y) {
     return CGMTRPoint2D(x, y);

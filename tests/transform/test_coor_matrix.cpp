@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <random>
 #include <type_traits>
 
@@ -22,7 +21,8 @@ TEST(CoorMatrix, ExchangeThenTurnThenShift) {
         got *= CGMTRCoorMatrix(inv, a, shift).GetTrMatrix();
         want.Rotate(a);
         want.Transfer(shift);
-        EXPECT_TRUE(std::fabs(got.X() - want.X()) < 1e-9 && std::fabs(got.Y() - want.Y()) < 1e-9);
+        EXPECT_NEAR(got.X(), want.X(), 1e-9) << "trial " << trial;
+        EXPECT_NEAR(got.Y(), want.Y(), 1e-9) << "trial " << trial;
     }
 }
 
@@ -32,13 +32,21 @@ TEST(CoorMatrix, IsTransformedRulesCopiesAndReset) {
     d.SetRotate(0.5e-10);
     e.SetRotate(GMTR_2PI); // compared with 0 only
     c.SetTransfer(CGMTRVector2D(0.5e-10, 0.5e-10));
-    EXPECT_TRUE(c.IsTransformed() == 0 && d.IsTransformed() == 0 && e.IsTransformed() == 1);
+    EXPECT_EQ(c.IsTransformed(), 0);
+    EXPECT_EQ(d.IsTransformed(), 0);
+    EXPECT_EQ(e.IsTransformed(), 1);
     c.SetTransfer(CGMTRVector2D(1e-10, 0));
-    EXPECT_TRUE(c.IsTransformed() == 1 && ref.X() == 1e-10); // the reference follows
+    EXPECT_EQ(c.IsTransformed(), 1);
+    EXPECT_EQ(ref.X(), 1e-10); // the reference follows
     CGMTRCoorMatrix copy(f);
     e = f;
     f.Reset();
-    EXPECT_TRUE(f.IsTransformed() == 0 && f.GetRotate() == 0 && f.GetIsInverse() == 0);
-    for (CGMTRCoorMatrix* k : {&copy, &e})
-        EXPECT_TRUE(k->GetIsInverse() == 2 && k->GetRotate() == 0.5 && k->GetTransfer().X() == -1);
+    EXPECT_EQ(f.IsTransformed(), 0);
+    EXPECT_EQ(f.GetRotate(), 0);
+    EXPECT_EQ(f.GetIsInverse(), 0);
+    for (CGMTRCoorMatrix* k : {&copy, &e}) {
+        EXPECT_EQ(k->GetIsInverse(), 2) << (k == &e ? "assigned" : "copy");
+        EXPECT_EQ(k->GetRotate(), 0.5) << (k == &e ? "assigned" : "copy");
+        EXPECT_EQ(k->GetTransfer().X(), -1) << (k == &e ? "assigned" : "copy");
+    }
 }
