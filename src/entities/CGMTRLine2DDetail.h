@@ -8,21 +8,19 @@
 
 namespace gmtr_line_detail {
 
-// The base point moved by the step vector through the translation matrix,
-// written out: (x, y, 1) times T(v), then divided by the homogeneous weight.
-// The weight is exactly 1 for finite coordinates and dividing by 1 changes no
-// bits, so only a non-finite base point takes the division.
+// The base point moved by the step vector through the translation matrix:
+// (x, y, 1) times T(v) is ((x + 0*y) + vx, (0*x + y) + vy) with weight
+// w = (0*x + 0*y) + 1, then divided by w. Written without the division:
+// z = 0*x + 0*y is a signed zero for a finite base point and NaN otherwise,
+// and (x + vx) + z has the same bits as (x + 0*y) + vx divided by w in every
+// case (signed zeros, infinities and NaN included; the weight is exactly 1
+// whenever z is a zero, and dividing by 1 changes nothing). The two sums of
+// each coordinate run side by side instead of one after the other, and there
+// is no branch.
 inline void EndPoint(double x, double y, double vx, double vy, double& ex, double& ey) {
-    const double nx = (x + 0.0 * y) + vx;
-    const double ny = (0.0 * x + y) + vy;
-    const double w = (0.0 * x + 0.0 * y) + 1.0;
-    if (w == 1.0) {
-        ex = nx;
-        ey = ny;
-    } else {
-        ex = nx / w;
-        ey = ny / w;
-    }
+    const double z = 0.0 * x + 0.0 * y;
+    ex = (x + vx) + z;
+    ey = (y + vy) + z;
 }
 
 /// A segment read once: base point, end point, and the length

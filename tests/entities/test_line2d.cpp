@@ -1,7 +1,9 @@
 // The directed segment: fields, setters, queries, percents, zero length.
 #include "support/TestSupport.h"
 
+#include <cmath>
 #include <cstring>
+#include <limits>
 #include <random>
 
 TEST(Line2D, LayoutAndSettersChangeOnlyWhatTheySay) {
@@ -76,4 +78,31 @@ TEST(Line2D, RandomSegmentsRoundTrip) {
         EXPECT_EQ(seg.PointToPercent(seg.PercentToPoint(1.01)), -1.0);
         EXPECT_EQ(seg.PointToPercent(seg.PercentToPoint(-0.01)), -1.0);
     }
+}
+
+// The end point is the base point moved by Transfer, the matrix path. Every
+// combination of signed zeros, infinities, NaN and ordinary values must give
+// the same bits (any NaN counts as one value).
+TEST(Line2D, EndPointMatchesTheTransferOnEverySpecialValue) {
+    const double inf = std::numeric_limits<double>::infinity();
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const double v[] = {0.0, -0.0, 1.5, -1.5, 1e308, -4e-320, inf, -inf, nan};
+    auto same = [](double a, double b) {
+        return (std::isnan(a) && std::isnan(b)) || std::memcmp(&a, &b, sizeof a) == 0;
+    };
+    int mismatches = 0;
+    for (double x : v)
+        for (double y : v)
+            for (double vx : v)
+                for (double vy : v) {
+                    const CGMTRLine2D line(P(x, y), CGMTRVector2D(vx, vy));
+                    CGMTRPoint2D want(x, y);
+                    want.Transfer(CGMTRVector2D(vx, vy));
+                    const CGMTRPoint2D got = line.get_EndPoint();
+                    if (!same(got.X(), want.X()) || !same(got.Y(), want.Y()))
+                        ADD_FAILURE()
+                            << "mismatch " << ++mismatches << " at (" << x << ", " << y << ") + ("
+                            << vx << ", " << vy << "): " << testing::PrintToString(got) << " vs "
+                            << testing::PrintToString(want);
+                }
 }
