@@ -20,11 +20,11 @@ public:
     /// Exchange flag, rotation in radians and transfer, in that order.
     CGMTRCoorMatrix(int inverse, double rotation, CGMTRVector2D const& transfer);
     /// A copy of the flag, the rotation and the transfer.
-    CGMTRCoorMatrix(CGMTRCoorMatrix const& other);
+    CGMTRCoorMatrix(CGMTRCoorMatrix const& other) = default;
     /// Copies the flag, the rotation and the transfer; returns this object.
     CGMTRCoorMatrix& operator=(CGMTRCoorMatrix const& other);
     /// Does nothing: the object owns no resources.
-    ~CGMTRCoorMatrix();
+    ~CGMTRCoorMatrix() = default;
 
     /// The axis exchange flag (meant to be 0 or 1).
     int GetIsInverse() const;

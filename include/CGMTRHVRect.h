@@ -26,11 +26,11 @@ public:
     /// left, bottom from `p1` and right, top from `p2`; not sorted.
     CGMTRHVRect(CGMTRPoint2D& p1, CGMTRPoint2D& p2);
     /// A copy of the four fields.
-    CGMTRHVRect(CGMTRHVRect const& other);
+    CGMTRHVRect(CGMTRHVRect const& other) = default;
     /// Copies the four fields; returns this rectangle.
     CGMTRHVRect& operator=(CGMTRHVRect const& other);
     /// Does nothing: the rectangle owns no resources.
-    ~CGMTRHVRect();
+    ~CGMTRHVRect() = default;
 
     /// Sets the four fields as given, in this order; not sorted.
     void Bounds(double left, double bottom, double right, double top);

@@ -24,11 +24,11 @@ public:
                   double const& m11, double const& m12, double const& m20, double const& m21,
                   double const& m22);
     /// A copy of the nine values.
-    CGMTRMatrix2D(CGMTRMatrix2D const& other);
+    CGMTRMatrix2D(CGMTRMatrix2D const& other) = default;
     /// Copies the nine values; returns nothing.
     void operator=(CGMTRMatrix2D other);
     /// Does nothing: the matrix owns no resources.
-    ~CGMTRMatrix2D();
+    ~CGMTRMatrix2D() = default;
 
     /// m[i][j]; indices are not checked (pass 0 to 2).
     double GetSingleValue(short i, short j) const;

@@ -19,9 +19,9 @@ public:
                   double const& m11, double const& m12, double const& m20, double const& m21,
                   double const& m22);
     /// A copy of the nine entries.
-    CGMTRMatrix3D(CGMTRMatrix3D const& other);
+    CGMTRMatrix3D(CGMTRMatrix3D const& other) = default;
     /// Copies the nine entries; returns this matrix.
-    CGMTRMatrix3D& operator=(CGMTRMatrix3D const& other);
+    CGMTRMatrix3D& operator=(CGMTRMatrix3D const& other) = default;
 
     /// The product (this)(B); this matrix is unchanged.
     CGMTRMatrix3D operator*(CGMTRMatrix3D B) const;

@@ -15,6 +15,10 @@ class CGMTRMatrix2D;
 /// Transfer, Scale, Mirror) build one CGMTRMatrix2D and apply it. Angles are
 /// radians, counter-clockwise positive. The two-operand operators return a
 /// new point; point +/- point gives a point, not a vector.
+///
+/// Trivially copyable: copying, assigning and destroying a point are inline
+/// and never call into the shared library, so points can be held in arrays
+/// and copied with memcpy.
 class GMTRRT_API CGMTRPoint2D {
 public:
     /// The origin (0, 0).
@@ -22,13 +26,13 @@ public:
     /// The point (x, y).
     CGMTRPoint2D(double const& x, double const& y);
     /// A copy of both coordinates.
-    CGMTRPoint2D(CGMTRPoint2D const& other);
+    CGMTRPoint2D(CGMTRPoint2D const& other) = default;
     /// The tip of the vector placed at the origin.
     CGMTRPoint2D(CGMTRVector2D const& v);
     /// Copies both coordinates; returns this point.
-    CGMTRPoint2D& operator=(CGMTRPoint2D const& other);
+    CGMTRPoint2D& operator=(CGMTRPoint2D const& other) = default;
     /// Does nothing: the point owns no resources.
-    ~CGMTRPoint2D();
+    ~CGMTRPoint2D() = default;
 
     /// The x coordinate.
     double X() const;

@@ -15,7 +15,8 @@ class CGMTRTransform3D;
 /// one unchanged. Division by exactly 0.0 (either sign) is skipped silently.
 /// Points are row vectors: multiplying by a matrix M gives (x, y, z) M, so
 /// (1, 0, 0) becomes the first row of M. Equality is tolerant per field
-/// (|other - this| < GMTR_TOL, strict).
+/// (|other - this| < GMTR_TOL, strict). Trivially copyable: copies and
+/// assignment are inline and never call into the shared library.
 class GMTRRT_API CGMTRPoint3D {
 public:
     /// The origin.
@@ -23,9 +24,9 @@ public:
     /// The point (x, y, z).
     CGMTRPoint3D(double const& x, double const& y, double const& z);
     /// A copy of the three fields.
-    CGMTRPoint3D(CGMTRPoint3D const& other);
+    CGMTRPoint3D(CGMTRPoint3D const& other) = default;
     /// Copies the three fields; returns this point.
-    CGMTRPoint3D& operator=(CGMTRPoint3D const& other);
+    CGMTRPoint3D& operator=(CGMTRPoint3D const& other) = default;
 
     /// (-x, -y, -z).
     CGMTRPoint3D operator-() const;

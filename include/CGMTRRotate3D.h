@@ -17,9 +17,9 @@ public:
     /// A rotation holding a copy of the matrix (not checked).
     CGMTRRotate3D(CGMTRMatrix3D const& m);
     /// A copy of the other rotation's matrix.
-    CGMTRRotate3D(CGMTRRotate3D const& other);
+    CGMTRRotate3D(CGMTRRotate3D const& other) = default;
     /// Copies the other rotation's matrix; returns this rotation.
-    CGMTRRotate3D& operator=(CGMTRRotate3D const& other);
+    CGMTRRotate3D& operator=(CGMTRRotate3D const& other) = default;
 
     /// The matrix R; the reference stays valid as long as this rotation.
     CGMTRMatrix3D const& GetMatrix() const;

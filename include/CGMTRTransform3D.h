@@ -21,9 +21,9 @@ public:
     /// Copies of the translation and the rotation.
     CGMTRTransform3D(CGMTRVector3D const& v, CGMTRRotate3D const& r);
     /// A copy of the translation and the rotation.
-    CGMTRTransform3D(CGMTRTransform3D const& other);
+    CGMTRTransform3D(CGMTRTransform3D const& other) = default;
     /// Copies the translation and the rotation; returns this transform.
-    CGMTRTransform3D& operator=(CGMTRTransform3D const& other);
+    CGMTRTransform3D& operator=(CGMTRTransform3D const& other) = default;
 
     /// The translation v; the reference stays valid as long as this
     /// transform.

@@ -14,6 +14,9 @@ class CGMTRMatrix2D;
 /// components; test IsZeroLengh first where a zero vector can occur.
 /// Tests return int 1/0; compound operators return nothing. Angles are
 /// radians, counter-clockwise positive.
+///
+/// Trivially copyable: copying, assigning and destroying a vector are inline
+/// and never call into the shared library.
 class GMTRRT_API CGMTRVector2D {
 public:
     /// The unit vector (1, 0).
@@ -21,11 +24,11 @@ public:
     /// The vector (x, y).
     CGMTRVector2D(double const& x, double const& y);
     /// A copy of both components.
-    CGMTRVector2D(CGMTRVector2D const& other);
+    CGMTRVector2D(CGMTRVector2D const& other) = default;
     /// Copies both components; returns this vector.
-    CGMTRVector2D& operator=(CGMTRVector2D const& other);
+    CGMTRVector2D& operator=(CGMTRVector2D const& other) = default;
     /// Does nothing: the vector owns no resources.
-    ~CGMTRVector2D();
+    ~CGMTRVector2D() = default;
 
     /// The x component.
     double X() const;

@@ -11,6 +11,8 @@
 /// Tests return int 1/0; compound operators return nothing. The vector offers
 /// no operators that return a new vector and no dot or cross product; it is
 /// the translation carrier of CGMTRTransform3D and the step of CGMTRPoint3D.
+/// Trivially copyable: copies and assignment are inline and never call into
+/// the shared library.
 class GMTRRT_API CGMTRVector3D {
 public:
     /// The zero vector.
@@ -18,9 +20,9 @@ public:
     /// The vector (x, y, z).
     CGMTRVector3D(double const& x, double const& y, double const& z);
     /// A copy of the three fields.
-    CGMTRVector3D(CGMTRVector3D const& other);
+    CGMTRVector3D(CGMTRVector3D const& other) = default;
     /// Copies the three fields; returns this vector.
-    CGMTRVector3D& operator=(CGMTRVector3D const& other);
+    CGMTRVector3D& operator=(CGMTRVector3D const& other) = default;
 
     /// Adds d to each of x, y and z.
     void operator+=(double const& d);

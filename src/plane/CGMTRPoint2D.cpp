@@ -9,10 +9,7 @@
 
 CGMTRPoint2D::CGMTRPoint2D() : x(0.0), y(0.0) {}
 CGMTRPoint2D::CGMTRPoint2D(double const& x_, double const& y_) : x(x_), y(y_) {}
-CGMTRPoint2D::CGMTRPoint2D(CGMTRPoint2D const& other) = default;
 CGMTRPoint2D::CGMTRPoint2D(CGMTRVector2D const& v) : x(v.X()), y(v.Y()) {}
-CGMTRPoint2D& CGMTRPoint2D::operator=(CGMTRPoint2D const& other) = default;
-CGMTRPoint2D::~CGMTRPoint2D() = default;
 
 double CGMTRPoint2D::X() const {
     return x;

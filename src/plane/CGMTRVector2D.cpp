@@ -8,9 +8,6 @@
 
 CGMTRVector2D::CGMTRVector2D() : x(1.0), y(0.0) {}
 CGMTRVector2D::CGMTRVector2D(double const& x_, double const& y_) : x(x_), y(y_) {}
-CGMTRVector2D::CGMTRVector2D(CGMTRVector2D const& other) = default;
-CGMTRVector2D& CGMTRVector2D::operator=(CGMTRVector2D const& other) = default;
-CGMTRVector2D::~CGMTRVector2D() = default;
 
 double CGMTRVector2D::X() const {
     return x;

@@ -13,9 +13,6 @@ CGMTRMatrix3D::CGMTRMatrix3D(double const& m00, double const& m01, double const&
                              double const& m20, double const& m21, double const& m22)
     : m{{m00, m01, m02}, {m10, m11, m12}, {m20, m21, m22}} {}
 
-CGMTRMatrix3D::CGMTRMatrix3D(CGMTRMatrix3D const& other) = default;
-CGMTRMatrix3D& CGMTRMatrix3D::operator=(CGMTRMatrix3D const& other) = default;
-
 CGMTRMatrix3D CGMTRMatrix3D::operator*(CGMTRMatrix3D B) const {
     CGMTRMatrix3D r;
     Multiply33(m, B.m, r.m);

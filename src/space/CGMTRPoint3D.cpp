@@ -10,8 +10,6 @@
 CGMTRPoint3D::CGMTRPoint3D() : x(0.0), y(0.0), z(0.0) {}
 CGMTRPoint3D::CGMTRPoint3D(double const& x_, double const& y_, double const& z_)
     : x(x_), y(y_), z(z_) {}
-CGMTRPoint3D::CGMTRPoint3D(CGMTRPoint3D const& other) = default;
-CGMTRPoint3D& CGMTRPoint3D::operator=(CGMTRPoint3D const& other) = default;
 
 CGMTRPoint3D CGMTRPoint3D::operator-() const {
     return CGMTRPoint3D(-x, -y, -z);

@@ -4,8 +4,6 @@
 
 CGMTRRotate3D::CGMTRRotate3D() = default;
 CGMTRRotate3D::CGMTRRotate3D(CGMTRMatrix3D const& m) : matrix(m) {}
-CGMTRRotate3D::CGMTRRotate3D(CGMTRRotate3D const& other) = default;
-CGMTRRotate3D& CGMTRRotate3D::operator=(CGMTRRotate3D const& other) = default;
 
 CGMTRMatrix3D const& CGMTRRotate3D::GetMatrix() const {
     return matrix;

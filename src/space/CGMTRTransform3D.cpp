@@ -16,8 +16,6 @@ inline CGMTRVector3D Times(CGMTRVector3D const& v, CGMTRMatrix3D const& m) {
 CGMTRTransform3D::CGMTRTransform3D() = default;
 CGMTRTransform3D::CGMTRTransform3D(CGMTRVector3D const& v, CGMTRRotate3D const& r)
     : vector(v), rotate(r) {}
-CGMTRTransform3D::CGMTRTransform3D(CGMTRTransform3D const& other) = default;
-CGMTRTransform3D& CGMTRTransform3D::operator=(CGMTRTransform3D const& other) = default;
 
 CGMTRVector3D const& CGMTRTransform3D::GetVector() const {
     return vector;

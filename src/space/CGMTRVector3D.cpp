@@ -5,8 +5,6 @@
 CGMTRVector3D::CGMTRVector3D() : x(0.0), y(0.0), z(0.0) {}
 CGMTRVector3D::CGMTRVector3D(double const& x_, double const& y_, double const& z_)
     : x(x_), y(y_), z(z_) {}
-CGMTRVector3D::CGMTRVector3D(CGMTRVector3D const& other) = default;
-CGMTRVector3D& CGMTRVector3D::operator=(CGMTRVector3D const& other) = default;
 
 void CGMTRVector3D::operator+=(double const& d) {
     x += d;

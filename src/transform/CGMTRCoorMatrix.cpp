@@ -5,16 +5,12 @@ CGMTRCoorMatrix::CGMTRCoorMatrix() : transfer(0.0, 0.0), inverse(0), rotation(0.
 CGMTRCoorMatrix::CGMTRCoorMatrix(int inv, double rot, CGMTRVector2D const& shift)
     : transfer(shift), inverse(inv), rotation(rot) {}
 
-CGMTRCoorMatrix::CGMTRCoorMatrix(CGMTRCoorMatrix const& other) = default;
-
 CGMTRCoorMatrix& CGMTRCoorMatrix::operator=(CGMTRCoorMatrix const& other) {
     transfer = other.transfer;
     inverse = other.inverse;
     rotation = other.rotation;
     return *this;
 }
-
-CGMTRCoorMatrix::~CGMTRCoorMatrix() = default;
 
 int CGMTRCoorMatrix::GetIsInverse() const {
     return inverse;

@@ -27,15 +27,11 @@ CGMTRMatrix2D::CGMTRMatrix2D(double const& m00, double const& m01, double const&
                              double const& m20, double const& m21, double const& m22)
     : m{{m00, m01, m02}, {m10, m11, m12}, {m20, m21, m22}} {}
 
-CGMTRMatrix2D::CGMTRMatrix2D(CGMTRMatrix2D const& other) = default;
-
 void CGMTRMatrix2D::operator=(CGMTRMatrix2D other) {
     for (int i = 0; i < 3; ++i)
         for (int j = 0; j < 3; ++j)
             m[i][j] = other.m[i][j];
 }
-
-CGMTRMatrix2D::~CGMTRMatrix2D() = default;
 
 double CGMTRMatrix2D::GetSingleValue(short i, short j) const {
     return m[i][j];

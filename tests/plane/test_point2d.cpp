@@ -3,8 +3,9 @@
 
 #include <type_traits>
 
-static_assert(sizeof(CGMTRPoint2D) == 16 && std::is_standard_layout<CGMTRPoint2D>::value,
-              "plain value of two doubles");
+static_assert(sizeof(CGMTRPoint2D) == 16 && std::is_standard_layout<CGMTRPoint2D>::value &&
+                  std::is_trivially_copyable<CGMTRPoint2D>::value,
+              "plain value of two doubles, copied without a call into the library");
 
 TEST(Point2D, ConstructionEqualityAndOrder) {
     CGMTRPoint2D p(1, 2), o;

@@ -5,8 +5,9 @@
 
 #include <type_traits>
 
-static_assert(sizeof(CGMTRVector2D) == 16 && std::is_standard_layout<CGMTRVector2D>::value,
-              "plain value of two doubles");
+static_assert(sizeof(CGMTRVector2D) == 16 && std::is_standard_layout<CGMTRVector2D>::value &&
+                  std::is_trivially_copyable<CGMTRVector2D>::value,
+              "plain value of two doubles, copied without a call into the library");
 
 static bool Is(const CGMTRVector2D& v, double x, double y) {
     return v.X() == x && v.Y() == y;

@@ -7,7 +7,9 @@
 
 static_assert(sizeof(CGMTRVector3D) == 24 && sizeof(CGMTRPoint3D) == 24 &&
                   std::is_standard_layout<CGMTRVector3D>::value &&
-                  std::is_standard_layout<CGMTRPoint3D>::value,
+                  std::is_standard_layout<CGMTRPoint3D>::value &&
+                  std::is_trivially_copyable<CGMTRVector3D>::value &&
+                  std::is_trivially_copyable<CGMTRPoint3D>::value,
               "plain values of three doubles");
 
 static const double kNaN = std::nan("");
