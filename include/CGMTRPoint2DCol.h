@@ -49,6 +49,8 @@ public:
     void AppendList(const CGMTRPoint2DCol& other);
 
 private:
+    /// The library's own queries append their results through it.
+    friend struct GMTRPoint2DColAppend;
     std::vector<CGMTRPoint2D> m_points;
 };
 

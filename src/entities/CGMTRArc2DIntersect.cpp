@@ -3,6 +3,7 @@
 // circle; a candidate is kept when its direction lies on the arc (and on the
 // other entity). Results are appended to the caller's collection and nothing
 // already in it is removed.
+#include "../collections/GMTRPoint2DColAppend.h"
 #include "CGMTRArc2D.h"
 #include "CGMTRArc2DCandidates.h"
 #include "CGMTRLine2D.h"
@@ -36,7 +37,7 @@ double GetTriangleArea(const double& x0, const double& y0, const double& x1, con
 
 void AppendAll(const gmtr_arc_detail::ArcCandidates& found, CGMTRPoint2DCol& points) {
     for (int i = 0; i < found.count; ++i) {
-        points.Add(found.points[i]);
+        GMTRPoint2DColAppend::Append(points, found.points[i].X(), found.points[i].Y());
     }
 }
 

@@ -1,3 +1,4 @@
+#include "../collections/GMTRPoint2DColAppend.h"
 #include "CGMTRArc2D.h"
 #include "CGMTRLine2D.h"
 #include "CGMTRLine2DDetail.h"
@@ -68,19 +69,33 @@ int WriteShared(int overlapping, const CGMTRPoint2D& shared, CGMTRPoint2D& point
 } // namespace
 
 void CGMTRLine2D::GetCrossPoint(CGMTRLine2D& other, CGMTRPoint2DCol& points) const {
-    // End points computed inline from the stored fields (as get_EndPoint does).
-    double ex = 0.0;
-    double ey = 0.0;
-    const CGMTRPoint2D p1 = BasePoint;
-    gmtr_line_detail::EndPoint(p1.X(), p1.Y(), BaseVector.X(), BaseVector.Y(), ex, ey);
-    const CGMTRPoint2D p2(ex, ey);
-    const CGMTRPoint2D q1 = other.BasePoint;
-    gmtr_line_detail::EndPoint(q1.X(), q1.Y(), other.BaseVector.X(), other.BaseVector.Y(), ex, ey);
-    const CGMTRPoint2D q2(ex, ey);
-    const SideTests k = ComputeSideTests(p1, p2, q1, q2);
+    const double p1x = BasePoint.X();
+    const double p1y = BasePoint.Y();
+    const double q1x = other.BasePoint.X();
+    const double q1y = other.BasePoint.Y();
+    double p2x = p1x + BaseVector.X();
+    double p2y = p1y + BaseVector.Y();
+    double q2x = q1x + other.BaseVector.X();
+    double q2y = q1y + other.BaseVector.Y();
+    // The end points (get_EndPoint) add the signed zero 0*x + 0*y of their
+    // base point to these sums, which changes nothing when the base point is
+    // finite and neither sum is zero. All four sums finite and non-zero says
+    // that (a non-finite base point makes its sums non-finite): one product
+    // tests it beside the side tests instead of adding the zero into the chain
+    // of every one of them. Any other input (or a product that overflows or
+    // underflows) takes the end points as get_EndPoint makes them.
+    const double sums = (p2x * p2y) * (q2x * q2y);
+    if (!(sums != 0.0 && sums - sums == 0.0)) {
+        gmtr_line_detail::EndPoint(p1x, p1y, BaseVector.X(), BaseVector.Y(), p2x, p2y);
+        gmtr_line_detail::EndPoint(q1x, q1y, other.BaseVector.X(), other.BaseVector.Y(), q2x, q2y);
+    }
+    const CGMTRPoint2D p1(p1x, p1y);
+    const CGMTRPoint2D p2(p2x, p2y);
+    const SideTests k = ComputeSideTests(p1, p2, CGMTRPoint2D(q1x, q1y), CGMTRPoint2D(q2x, q2y));
     // Proper crossings only: both products strictly above the tolerance.
     if (k.k1 * k.k2 > GMTR_TOL && k.k3 * k.k4 > GMTR_TOL) {
-        points.Add(LineCrossing(p1, p2, k));
+        const CGMTRPoint2D c = LineCrossing(p1, p2, k);
+        GMTRPoint2DColAppend::Append(points, c.X(), c.Y());
     }
 }
 

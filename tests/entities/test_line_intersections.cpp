@@ -1,6 +1,7 @@
 // Crossings of segments with segments and with arcs.
 #include "support/TestSupport.h"
 
+#include <cmath>
 #include <random>
 
 namespace {
@@ -30,6 +31,21 @@ TEST(LineCross, ProperCrossingsOnlyInEitherOrder) {
 
 // Answer first: segments and an arc through a crossing x. Every order and
 // direction finds x; segment and arc agree on their common points and order.
+// The end points come from get_EndPoint, which adds the base point's signed
+// zero 0*x + 0*y: the segment from (-0, 1) by (-0, -2) ends at (+0, -1), not
+// at (-0, -1). Crossing the x axis there, the crossing's x is
+// (-0 * k4 + (+0) * k3) / (k3 + k4) = +0; with -0 as end point it would be -0.
+TEST(LineCross, SignedZeroOfTheEndPointReachesTheCrossing) {
+    const CGMTRLine2D axis(P(-0.0, 1), CGMTRVector2D(-0.0, -2));
+    CGMTRPoint2DCol col;
+    ASSERT_EQ(Cross(axis, Seg(-1, 0, 1, 0), col), 1);
+    CGMTRPoint2D c(7, 7);
+    col.get_Item(0, c);
+    EXPECT_EQ(c.X(), 0.0);
+    EXPECT_FALSE(std::signbit(c.X()));
+    EXPECT_FALSE(std::signbit(c.Y()));
+}
+
 TEST(LineCross, RandomCrossingsInEitherOrderAndDirection) {
     std::mt19937 rng(4242);
     std::uniform_real_distribution<double> coord(-100.0, 100.0), angle(-GMTR_PI, GMTR_PI),
