@@ -9,29 +9,27 @@
 namespace gmtr_matrix_detail {
 
 /// Writes T(-p) * R * T(p) for the snapped cosine k and sine s into m and
-/// returns true when the inputs are generic: finite, with a non-zero cosine,
-/// sine and products. Then every added 0.0 and every product with a zero
-/// entry of the full 3x3 products leaves the other operand unchanged (no -0.0
-/// to turn into +0.0, no infinity to turn into NaN), and the products reduce
-/// exactly to these entries. Returns false, with m untouched, otherwise.
+/// returns true when the inputs are generic; returns false, with m untouched,
+/// otherwise. With t = (-px)k + (-py)(-s) and u = (-px)s + (-py)k, the full
+/// 3x3 products reduce exactly to the entries k, s, -s, k, t + px, u + py
+/// (and 0, 0, 1) when s and both t and u are finite and non-zero:
+///  - a finite t or u means px, py, k and s are finite (an infinite or NaN
+///    one makes a product, and so the sum, non-finite), so every product of
+///    an entry with 0.0 is a signed zero and adding it to a non-zero value
+///    changes nothing;
+///  - a non-zero t (u) is what the product's sum starting from 0.0 gives, and
+///    adding 0.0 and the zero products leaves it, so the shift is t + px;
+///  - a zero s would make the product's -s entry +0.0 rather than -0.0.
+/// The snapped cosine and sine are never -0.0, and a zero cosine needs no
+/// special case. One product tests all three: (t * u) * s is finite and
+/// non-zero only if each factor is (an overflow or underflow of the product
+/// only sends a generic input down the general path).
 inline bool RotateByGeneric(double k, double s, double px, double py, double (&m)[3][3]) {
-    // A sum is finite only when every term is (k is NaN exactly when s is: both
-    // come from a non-finite angle); a finite sum that overflows only sends a
-    // generic input down the general path.
-    if (!std::isfinite(k + px + py)) {
-        return false;
-    }
     const double ns = -s;
-    const double a = -px;
-    const double b = -py;
-    const double ak = a * k;
-    const double as = a * s;
-    const double t = ak + b * ns;
-    const double u = as + b * k;
-    // All four non-zero (hence k and s too). A product that underflows to 0
-    // or is NaN (0 times an overflowed sum) also takes the general path.
-    const double all = (ak * as) * (t * u);
-    if (!(all != 0.0 && all == all)) {
+    const double t = (-px) * k + (-py) * ns;
+    const double u = (-px) * s + (-py) * k;
+    const double g = (t * u) * s;
+    if (!(g != 0.0 && g - g == 0.0)) {
         return false;
     }
     m[0][0] = k;
