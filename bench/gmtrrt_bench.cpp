@@ -40,10 +40,22 @@ CGMTRLine2D ToLine(const Seg& s) {
 
 // Library objects built once from the inputs, so the timed loops only query.
 struct Objects {
-    std::vector<CGMTRLine2D> segA, segB, arcSegLine, lineTanLine;
+    // The two segments of one crossing side by side, as in the floor's input.
+    struct SegmentPair {
+        CGMTRLine2D a, b;
+    };
+    std::vector<SegmentPair> segSeg;
+    std::vector<CGMTRLine2D> arcSegLine, lineTanLine;
     std::vector<CGMTRArc2D> arcSegArc, arcArcA, arcArcB, lineTanArc, arcTanA, arcTanB, distArc,
         pctArc;
-    std::vector<CGMTRPoint2D> rotateCentre, rotatePoint;
+    // One record per rotation, laid out like the floor's input (centre,
+    // angle, point), so both sides read the same bytes per query.
+    struct Rotation {
+        CGMTRPoint2D centre;
+        double angle;
+        CGMTRPoint2D point;
+    };
+    std::vector<Rotation> rotate;
     std::vector<std::unique_ptr<CGMTRRepeatLine2D>> chain;
 };
 
@@ -52,8 +64,7 @@ const Objects& GetObjects() {
         const Inputs& in = GetInputs();
         Objects o;
         for (std::size_t i = 0; i < kInputs; ++i) {
-            o.segA.push_back(ToLine(in.segSeg[i].a));
-            o.segB.push_back(ToLine(in.segSeg[i].b));
+            o.segSeg.push_back({ToLine(in.segSeg[i].a), ToLine(in.segSeg[i].b)});
             o.arcSegArc.push_back(ToArc(in.arcSeg[i].a));
             o.arcSegLine.push_back(ToLine(in.arcSeg[i].s));
             o.arcArcA.push_back(ToArc(in.arcArc[i].a));
@@ -64,8 +75,8 @@ const Objects& GetObjects() {
             o.arcTanB.push_back(ToArc(in.arcTan[i].b));
             o.distArc.push_back(ToArc(in.arcDistance[i].a));
             o.pctArc.push_back(ToArc(in.arcPercent[i].a));
-            o.rotateCentre.emplace_back(in.rotate[i].px, in.rotate[i].py);
-            o.rotatePoint.emplace_back(in.rotate[i].x, in.rotate[i].y);
+            const RotateIn& r = in.rotate[i];
+            o.rotate.push_back({CGMTRPoint2D(r.px, r.py), r.angle, CGMTRPoint2D(r.x, r.y)});
             const ChainIn& c = in.chain[i];
             auto line = std::make_unique<CGMTRRepeatLine2D>();
             line->ConstructRepeatLine(c.lineAngle, c.lineSpace, c.lineCount);
@@ -96,7 +107,8 @@ void OursSegSeg(std::size_t i, CGMTRPoint2DCol& col, bool clear = true) {
     const Objects& o = GetObjects();
     if (clear)
         col.Clear();
-    o.segA[i].GetCrossPoint(const_cast<CGMTRLine2D&>(o.segB[i]), col);
+    Objects::SegmentPair& pair = const_cast<Objects::SegmentPair&>(o.segSeg[i]);
+    pair.a.GetCrossPoint(pair.b, col);
 }
 
 void OursArcSeg(std::size_t i, CGMTRPoint2DCol& col, bool clear = true) {
@@ -142,8 +154,9 @@ double OursArcPercent(std::size_t i) {
 // before moving it; centres and points are its own objects.
 void OursRotate(std::size_t i, CGMTRMatrix2D& m, CGMTRPoint2D& p) {
     const Objects& o = GetObjects();
-    m.SetToRotateBy(o.rotateCentre[i], GetInputs().rotate[i].angle);
-    p = o.rotatePoint[i];
+    const Objects::Rotation& r = o.rotate[i];
+    m.SetToRotateBy(r.centre, r.angle);
+    p = r.point;
     p *= m;
 }
 
@@ -151,8 +164,9 @@ void OursRotate(std::size_t i, CGMTRMatrix2D& m, CGMTRPoint2D& p) {
 // builds that matrix and applies it inside the library.
 void OursRotateForPoint(std::size_t i, CGMTRPoint2D& p) {
     const Objects& o = GetObjects();
-    p = o.rotatePoint[i];
-    p.RotateForPoint(o.rotateCentre[i], GetInputs().rotate[i].angle);
+    const Objects::Rotation& r = o.rotate[i];
+    p = r.point;
+    p.RotateForPoint(r.centre, r.angle);
 }
 
 void OursChain(std::size_t i, double* xy) {
