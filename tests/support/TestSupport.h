@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstring>
 #include <iomanip>
 #include <vector>
 
@@ -50,6 +51,16 @@ inline std::vector<CGMTRPoint2D> Points(const CGMTRPoint2DCol& col) {
     for (long i = 0; i < col.GetCount(); ++i)
         col.get_Item(i, out[static_cast<size_t>(i)]);
     return out;
+}
+
+/// The same bits, every NaN counting as one value.
+inline bool SameBits(double a, double b) {
+    return (std::isnan(a) && std::isnan(b)) || std::memcmp(&a, &b, sizeof a) == 0;
+}
+
+/// Both coordinates the same bits.
+inline bool SamePointBits(const CGMTRPoint2D& a, const CGMTRPoint2D& b) {
+    return SameBits(a.X(), b.X()) && SameBits(a.Y(), b.Y());
 }
 
 /// p equals (x, y) exactly.

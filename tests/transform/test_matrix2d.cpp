@@ -100,9 +100,6 @@ TEST(Matrix2D, RotationAboutAPointEqualsTheComposedStepsBitForBit) {
     const double coords[] = {0.0, -0.0, 1.0, -2.5, 1e6 + 0.25, 1e-300, 1e300, inf, nan};
     const double angles[] = {0.0,     -0.0,     0.3,   -2.0, GMTR_HALF_PI, -GMTR_HALF_PI,
                              GMTR_PI, GMTR_2PI, 1e-17, inf,  nan};
-    auto same = [](double a, double b) {
-        return (std::isnan(a) && std::isnan(b)) || std::memcmp(&a, &b, sizeof a) == 0;
-    };
     for (double px : coords)
         for (double py : coords)
             for (double a : angles) {
@@ -113,13 +110,13 @@ TEST(Matrix2D, RotationAboutAPointEqualsTheComposedStepsBitForBit) {
                 CGMTRMatrix2D got;
                 got.SetToRotateBy(P(px, py), a);
                 for (short k = 0; k < 9; ++k)
-                    EXPECT_TRUE(
-                        same(got.GetSingleValue(k / 3, k % 3), want.GetSingleValue(k / 3, k % 3)))
+                    EXPECT_PRED2(SameBits, got.GetSingleValue(k / 3, k % 3),
+                                 want.GetSingleValue(k / 3, k % 3))
                         << "entry " << k << " centre (" << px << ", " << py << ") angle " << a;
                 CGMTRPoint2D turned(3.5, -0.0), moved(3.5, -0.0);
                 turned.RotateForPoint(P(px, py), a);
                 moved *= want;
-                EXPECT_TRUE(same(turned.X(), moved.X()) && same(turned.Y(), moved.Y()))
+                EXPECT_PRED2(SamePointBits, turned, moved)
                     << "centre (" << px << ", " << py << ") angle " << a;
             }
 }
