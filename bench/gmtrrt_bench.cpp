@@ -13,6 +13,12 @@
 
 #include <benchmark/benchmark.h>
 
+#ifdef GMTRRT_BENCH_PEERS
+#include "peers.h"
+#include <algorithm>
+#include <cmath>
+#endif
+
 #include <chrono>
 
 #include <cstdio>
@@ -569,6 +575,77 @@ void BM_RepeatChain_Pair(benchmark::State& s) {
         });
 }
 
+#ifdef GMTRRT_BENCH_PEERS
+// The peer against the library, paired the same way: the counters ours_ns,
+// floor_ns and ratio hold ours, the peer and ours / peer.
+template <typename O, typename P> void PeerPaired(benchmark::State& s, O ours, P peer) {
+    CGMTRPoint2DCol col;
+    Reserve(col);
+    Out f;
+    Paired(
+        s,
+        [&](std::size_t i) {
+            ours(i, col, (i % kClearEvery) == 0);
+            benchmark::DoNotOptimize(col);
+        },
+        [&](std::size_t i) {
+            peer(i, f);
+            benchmark::DoNotOptimize(f);
+        });
+}
+void BM_SegSeg_PeerPair(benchmark::State& s) {
+    PeerPaired(s, OursSegSeg, PeerSegSeg);
+}
+void BM_ArcSeg_PeerPair(benchmark::State& s) {
+    PeerPaired(s, OursArcSeg, PeerArcSeg);
+}
+void BM_ArcArc_PeerPair(benchmark::State& s) {
+    PeerPaired(s, OursArcArc, PeerArcArc);
+}
+BENCHMARK(BM_SegSeg_PeerPair);
+BENCHMARK(BM_ArcSeg_PeerPair);
+BENCHMARK(BM_ArcArc_PeerPair);
+
+// The peer finds the same number of points as the library, each near one of
+// the library's; returns the number of inputs where it does not.
+int CheckPeer() {
+    const Inputs& in = GetInputs();
+    int bad = 0;
+    double worst = 0.0;
+    auto compare = [&](const Out& ours, const Out& peer) {
+        if (ours.n != peer.n)
+            return false;
+        for (int a = 0; a < ours.n; ++a) {
+            const double x = ours.v[2 * a], y = ours.v[2 * a + 1];
+            const double scale = std::max(1.0, std::fabs(x) + std::fabs(y));
+            double best = INFINITY;
+            for (int b = 0; b < peer.n; ++b)
+                best =
+                    std::min(best, std::fabs(peer.v[2 * b] - x) + std::fabs(peer.v[2 * b + 1] - y));
+            worst = std::max(worst, best / scale);
+            if (!(best <= 1e-6 * scale))
+                return false;
+        }
+        return true;
+    };
+    for (std::size_t i = 0; i < kInputs; ++i) {
+        Out f, p;
+        FloorSegSeg(in.segSeg[i], f);
+        PeerSegSeg(i, p);
+        bad += compare(f, p) ? 0 : 1;
+        FloorArcSeg(in.arcSeg[i], f);
+        PeerArcSeg(i, p);
+        bad += compare(f, p) ? 0 : 1;
+        FloorArcArc(in.arcArc[i], f);
+        PeerArcArc(i, p);
+        bad += compare(f, p) ? 0 : 1;
+    }
+    std::fprintf(stderr, "peer: %s; largest distance from the library's points %.2g (relative)\n",
+                 kPeerName, worst);
+    return bad;
+}
+#endif
+
 BENCHMARK(BM_SegSeg_Ours);
 BENCHMARK(BM_SegSeg_Floor);
 BENCHMARK(BM_ArcSeg_Ours);
@@ -609,6 +686,14 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "%d results of the floor differ from the library's\n", bad);
         return 1;
     }
+#ifdef GMTRRT_BENCH_PEERS
+    BuildPeerObjects();
+    const int peerBad = CheckPeer();
+    if (peerBad != 0) {
+        std::fprintf(stderr, "%d results of the peer differ from the library's\n", peerBad);
+        return 1;
+    }
+#endif
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;
