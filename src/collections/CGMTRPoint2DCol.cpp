@@ -1,5 +1,7 @@
 #include "CGMTRPoint2DCol.h"
 
+#include "GMTRPoint2DColAppend.h"
+
 #include <cstddef>
 
 CGMTRPoint2DCol::CGMTRPoint2DCol() = default;
@@ -21,7 +23,7 @@ int CGMTRPoint2DCol::IsEmpty() const {
 }
 
 int CGMTRPoint2DCol::Add(const CGMTRPoint2D& point) {
-    m_points.push_back(point);
+    GMTRPoint2DColAppend::Append(*this, point.X(), point.Y());
     return 1;
 }
 

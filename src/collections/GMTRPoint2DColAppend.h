@@ -1,15 +1,15 @@
-// Internal to the library: how the queries append a point they have just
-// computed. The coordinates arrive in registers and go straight into the
-// collection's storage; going through Add would copy a temporary point, whose
-// address the growth path needs, through the stack first, and that store and
-// reload sit on the longest chain of a short query.
+// Internal to the library: how Add and the queries append a point. The
+// element is constructed in place and the coordinates written from registers;
+// push_back of a freshly computed point would copy it through the stack first
+// (its growth path needs the point's address), and that store and reload sit
+// on the longest chain of a short query.
 #ifndef GMTRRT_GMTRPOINT2DCOLAPPEND_H
 #define GMTRRT_GMTRPOINT2DCOLAPPEND_H
 
 #include "CGMTRPoint2DCol.h"
 
 struct GMTRPoint2DColAppend {
-    /// Appends (x, y), exactly as Add(CGMTRPoint2D(x, y)) does.
+    /// Appends (x, y) after the last point.
     static void Append(CGMTRPoint2DCol& col, double x, double y) {
         std::vector<CGMTRPoint2D>& v = col.m_points;
         // The new element is made without arguments, so the growth path takes
