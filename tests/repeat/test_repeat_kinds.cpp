@@ -56,13 +56,6 @@ TEST(RepeatArc, SymmetricArcTurnsPointAndAnglePlainArcMovesWithoutTurning) {
     EXPECT_LT(q.Distance2D({1e6 + 7 * std::cos(-1.5), -1e6 + 7 * std::sin(-1.5)}), 1e-8);
     a.ConstructRepeatArc(1e6 + 0.1, -3e6 + 0.3, 0.37, 5);
     ExpectAt(a, 0, {0.7, 1e6 + 0.9}, {1e6 + 3.3, 1.1}, 0.7, 1e6 + 0.9);
-    double x = 0, y = 0;
-    a.SetOriginPt2(-4.5, 1e6);
-    a.GetOriginPt2(x, y);
-    EXPECT_EQ(y, 1e6);
-    CGMTRPoint2D o(3, 4);
-    a.SetOriginPt(o);
-    EXPECT_EQ(a.GetOriginPt().X(), 3);
 }
 
 TEST(RepeatGrid, SerpentineOrderAndTurnedGrid) {
@@ -90,27 +83,4 @@ TEST(RepeatGrid, CountFollowsTheRepeatNumbers) {
     ExpectAt(g, 5, {1, 2}, {}, 1, 2);
     g.PutRepeatX(-1); // odd column counts don't crash
     EXPECT_TRUE(std::isfinite(g.GetRepeatPoint(std::numeric_limits<long>::min(), {}, {}).X()));
-}
-
-TEST(RepeatKinds, PropertiesReadBackWhatWasSet) {
-    CGMTRRepeatLine2D l;
-    l.ConstructRepeatLine(0.5, 3.0, 4);
-    EXPECT_EQ(l.GetLineAngle(), 0.5);
-    EXPECT_EQ(l.GetRepeatSpace(), 3.0);
-    CGMTRRepeatArc2D a;
-    a.ConstructRepeatArc(1.0, 2.0, 0.25, 5);
-    double x = 0, y = 0;
-    a.GetOriginPt2(x, y);
-    EXPECT_EQ(x, 1.0);
-    EXPECT_EQ(y, 2.0);
-    EXPECT_EQ(a.GetSpaceAngle(), 0.25);
-    CGMTRRepeatGrid g;
-    g.ConstructRepeatGrid(2.0, 3.0, 4, 5, 0.75);
-    EXPECT_EQ(g.GetSpaceX(), 2.0);
-    EXPECT_EQ(g.GetSpaceY(), 3.0);
-    EXPECT_EQ(g.GetRepeatX(), 4);
-    EXPECT_EQ(g.GetRepeatY(), 5);
-    EXPECT_EQ(g.GetBaseAngle(), 0.75);
-    g.PutRepeatY(2); // the count follows the rows
-    EXPECT_EQ(g.GetCount(), 8);
 }
