@@ -15,6 +15,13 @@ CGMTRPoint2DCol& CGMTRPoint2DCol::operator=(const CGMTRPoint2DCol& other) {
 
 CGMTRPoint2DCol::~CGMTRPoint2DCol() = default;
 
+__attribute__((noinline)) void GMTRPoint2DColAppend::AppendGrowing(CGMTRPoint2DCol& col, double x,
+                                                                   double y) {
+    // The new element is made without arguments, so the growth path takes no
+    // reference to (x, y); its default value is overwritten at once.
+    col.m_points.emplace_back().Components(x, y);
+}
+
 int CGMTRPoint2DCol::GetCount() const {
     return static_cast<int>(m_points.size());
 }

@@ -12,10 +12,18 @@ struct GMTRPoint2DColAppend {
     /// Appends (x, y) after the last point.
     static void Append(CGMTRPoint2DCol& col, double x, double y) {
         std::vector<CGMTRPoint2D>& v = col.m_points;
-        // The new element is made without arguments, so the growth path takes
-        // no reference to (x, y); its default value is overwritten at once.
+        // With room left the append is two stores. The growth path is a call,
+        // kept out of line: inlined, its calls to the allocator made every
+        // caller save and restore its registers, even when nothing grew.
+        if (v.size() == v.capacity()) {
+            AppendGrowing(col, x, y);
+            return;
+        }
         v.emplace_back().Components(x, y);
     }
+
+    /// Appends (x, y) to a collection whose storage is full.
+    static void AppendGrowing(CGMTRPoint2DCol& col, double x, double y);
 };
 
 #endif // GMTRRT_GMTRPOINT2DCOLAPPEND_H
