@@ -28,7 +28,7 @@ public:
     /// A copy of the four fields.
     CGMTRHVRect(CGMTRHVRect const& other) = default;
     /// Copies the four fields; returns this rectangle.
-    CGMTRHVRect& operator=(CGMTRHVRect const& other);
+    CGMTRHVRect& operator=(CGMTRHVRect const& other) = default;
     /// Does nothing: the rectangle owns no resources.
     ~CGMTRHVRect() = default;
 

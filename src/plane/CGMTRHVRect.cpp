@@ -11,14 +11,6 @@ CGMTRHVRect::CGMTRHVRect(double l, double b, double r, double t)
 CGMTRHVRect::CGMTRHVRect(CGMTRPoint2D& p1, CGMTRPoint2D& p2)
     : left(p1.X()), bottom(p1.Y()), right(p2.X()), top(p2.Y()) {}
 
-CGMTRHVRect& CGMTRHVRect::operator=(CGMTRHVRect const& other) {
-    left = other.left;
-    bottom = other.bottom;
-    right = other.right;
-    top = other.top;
-    return *this;
-}
-
 void CGMTRHVRect::Bounds(double l, double b, double r, double t) {
     left = l;
     bottom = b;

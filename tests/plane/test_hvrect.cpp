@@ -6,8 +6,8 @@
 #include <random>
 #include <type_traits>
 
-static_assert(sizeof(CGMTRHVRect) == 32 && !std::is_polymorphic<CGMTRHVRect>::value,
-              "plain value of four doubles");
+static_assert(sizeof(CGMTRHVRect) == 32 && std::is_trivially_copyable<CGMTRHVRect>::value,
+              "plain value of four doubles, copied without a call into the library");
 
 static bool Is(const CGMTRHVRect& r, double l, double b, double rt, double t) {
     return r.Left() == l && r.Bottom() == b && r.Right() == rt && r.Top() == t;
