@@ -26,8 +26,10 @@
 #else
 #define GMTRRT_API __declspec(dllimport)
 #endif
-#else
+#elif defined(__GNUC__) || defined(__clang__)
 #define GMTRRT_API __attribute__((visibility("default")))
+#else
+#define GMTRRT_API
 #endif
 
 /// Half turn: the double nearest to pi.

@@ -1,9 +1,10 @@
 #include "CGMTRPoint2D.h"
 
-#include "../numeric/GMTRNumericInline.h"
 #include "../transform/CGMTRMatrix2DDetail.h"
 #include "CGMTRMatrix2D.h"
 #include "CGMTRVector2D.h"
+#include "numeric/GMTRCompiler.h"
+#include "numeric/GMTRNumericInline.h"
 
 #include <cmath>
 
@@ -124,12 +125,9 @@ namespace {
 // weight. Dividing by exactly 1 changes no bits, so the affine case skips it.
 // Always inlined: its callers are compiled with different vectorisation
 // settings, which would otherwise keep it out of line.
-#if defined(__GNUC__)
-__attribute__((always_inline))
-#endif
-inline void
-TransformPoint(double& x, double& y, double m00, double m01, double m02, double m10, double m11,
-               double m12, double m20, double m21, double m22) {
+GMTRRT_ALWAYS_INLINE void TransformPoint(double& x, double& y, double m00, double m01, double m02,
+                                         double m10, double m11, double m12, double m20, double m21,
+                                         double m22) {
     const double nx = m00 * x + m10 * y + m20;
     const double ny = m01 * x + m11 * y + m21;
     const double w = m02 * x + m12 * y + m22;

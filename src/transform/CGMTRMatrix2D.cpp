@@ -1,10 +1,11 @@
 #include "CGMTRMatrix2D.h"
 
 #include "../numeric/GMTRMatrix33.h"
-#include "../numeric/GMTRNumericInline.h"
 #include "CGMTRMatrix2DDetail.h"
 #include "CGMTRPoint2D.h"
 #include "CGMTRVector2D.h"
+#include "numeric/GMTRCompiler.h"
+#include "numeric/GMTRNumericInline.h"
 
 #include <cmath>
 
@@ -111,8 +112,7 @@ namespace {
 // values come out as from the full 3x3 products. Only products of two
 // constants and multiplications by 1.0 (which change no bits) are left out.
 // Kept out of line so that the generic case does not compute it as well.
-__attribute__((noinline)) void RotateByProducts(double (&m)[3][3], double k, double s, double px,
-                                                double py) {
+GMTRRT_NOINLINE void RotateByProducts(double (&m)[3][3], double k, double s, double px, double py) {
     const double ns = -s;
     const double a = -px;
     const double b = -py;
