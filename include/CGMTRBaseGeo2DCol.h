@@ -6,8 +6,6 @@
 #include "CGMTRBaseGeo2D.h"
 #include "GMTRRT.h"
 
-#include <vector>
-
 /// Entities (segments and arcs) held by pointer, in the order they were added,
 /// at 0-based `long` indices.
 ///
@@ -25,6 +23,12 @@
 ///
 /// Bad indices never crash: get_Item outside [0, GetCount() - 1] returns null
 /// and changes nothing.
+///
+/// The layout is a plain array of pointers, its count and its capacity (no
+/// standard-library type); only the library allocates and frees the array.
+/// When memory runs out, Add deletes the entity it cannot store (the
+/// collection had taken it over) and a copy or assignment leaves an empty
+/// collection; nothing throws.
 class GMTRRT_API CGMTRBaseGeo2DCol {
 public:
     /// An empty collection.
@@ -51,7 +55,9 @@ public:
     void Clear();
 
 private:
-    std::vector<CGMTRBaseGeo2D*> m_items;
+    CGMTRBaseGeo2D** m_items; ///< the entries, allocated by the library; null when none
+    int m_count;              ///< the number of entries
+    int m_capacity;           ///< the number of entries the array can hold
 };
 
 #endif // GMTRRT_CGMTRBASEGEO2DCOL_H

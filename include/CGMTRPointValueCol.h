@@ -5,8 +5,6 @@
 
 #include "GMTRRT.h"
 
-#include <vector>
-
 /// A plane point with up to two values attached to it, 24 bytes with no
 /// padding: the coordinates as doubles, then two single-precision values.
 /// The owning collection's used-value count tells the host how many of
@@ -23,6 +21,12 @@ struct GMTRRT_API tagGMTRPointValue {
 /// host and never acts on (a new collection has 0; Clear keeps it). A bad
 /// index never crashes: get_Item and put_Item return 0 and change nothing
 /// (get_Item leaves its output record untouched).
+///
+/// The layout is a plain array of records, its count and its capacity, then
+/// the used-value count (no standard-library type); only the library
+/// allocates and frees the array. When memory runs out, a record that cannot
+/// be stored is dropped and a copy or assignment leaves no records; nothing
+/// throws.
 class GMTRRT_API CGMTRPointValueCol {
 public:
     /// Empty, used-value count 0.
@@ -51,8 +55,10 @@ public:
     void Clear();
 
 private:
-    std::vector<tagGMTRPointValue> m_records;
-    int m_usedValueCount;
+    tagGMTRPointValue* m_records; ///< the records, allocated by the library; null when none
+    int m_count;                  ///< the number of records
+    int m_capacity;               ///< the number of records the array can hold
+    int m_usedValueCount;         ///< stored for the host, never read by the library
 };
 
 #endif // GMTRRT_CGMTRPOINTVALUECOL_H

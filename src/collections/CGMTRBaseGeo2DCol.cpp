@@ -1,67 +1,88 @@
 #include "CGMTRBaseGeo2DCol.h"
 
-#include <cstddef>
-#include <utility>
+#include "GMTRCollectionStorage.h"
 
 namespace {
 
-// Deletes the non-null entities of the list in index order.
-void DeleteEntities(std::vector<CGMTRBaseGeo2D*>& items) {
-    for (CGMTRBaseGeo2D* entity : items)
-        if (entity != nullptr)
-            delete entity;
+// Deletes the non-null entities of the array in index order.
+void DeleteEntities(CGMTRBaseGeo2D* const* items, int count) {
+    for (int i = 0; i < count; ++i)
+        if (items[i] != nullptr)
+            delete items[i];
 }
 
-// Clones of the listed entities, in the same order; null entries stay null.
-std::vector<CGMTRBaseGeo2D*> CloneEntities(const std::vector<CGMTRBaseGeo2D*>& items) {
-    std::vector<CGMTRBaseGeo2D*> copies;
-    copies.reserve(items.size());
-    for (const CGMTRBaseGeo2D* entity : items)
-        copies.push_back(entity != nullptr ? entity->Clone() : nullptr);
-    return copies;
+// Fills (items, count, capacity), empty on entry, with clones of the source's
+// entities in the same order; null entries stay null. False, with nothing
+// held, when memory runs out.
+bool CloneEntities(CGMTRBaseGeo2D**& items, int& count, int& capacity,
+                   CGMTRBaseGeo2D* const* source, int n) {
+    if (n == 0)
+        return true;
+    if (!gmtrrt::detail::Grow(items, count, capacity, n))
+        return false;
+    for (int i = 0; i < n; ++i)
+        items[count++] = source[i] != nullptr ? source[i]->Clone() : nullptr;
+    return true;
 }
 
 } // namespace
 
-CGMTRBaseGeo2DCol::CGMTRBaseGeo2DCol() = default;
+CGMTRBaseGeo2DCol::CGMTRBaseGeo2DCol() : m_items(nullptr), m_count(0), m_capacity(0) {}
 
 CGMTRBaseGeo2DCol::CGMTRBaseGeo2DCol(const CGMTRBaseGeo2DCol& other)
-    : m_items(CloneEntities(other.m_items)) {}
+    : m_items(nullptr), m_count(0), m_capacity(0) {
+    CloneEntities(m_items, m_count, m_capacity, other.m_items, other.m_count);
+}
 
 CGMTRBaseGeo2DCol& CGMTRBaseGeo2DCol::operator=(const CGMTRBaseGeo2DCol& other) {
     if (this == &other)
         return *this;
     // Clone first, then drop the former entities: the source is untouched
     // whatever the two collections held.
-    std::vector<CGMTRBaseGeo2D*> copies = CloneEntities(other.m_items);
+    CGMTRBaseGeo2D** items = nullptr;
+    int count = 0;
+    int capacity = 0;
+    const bool cloned = CloneEntities(items, count, capacity, other.m_items, other.m_count);
     Clear();
-    m_items.swap(copies);
+    gmtrrt::detail::Release(m_items, m_count, m_capacity);
+    if (cloned) {
+        m_items = items;
+        m_count = count;
+        m_capacity = capacity;
+    }
     return *this;
 }
 
 CGMTRBaseGeo2DCol::~CGMTRBaseGeo2DCol() {
     Clear();
+    gmtrrt::detail::Release(m_items, m_count, m_capacity);
 }
 
 int CGMTRBaseGeo2DCol::GetCount() {
-    return static_cast<int>(m_items.size());
+    return m_count;
 }
 
 int CGMTRBaseGeo2DCol::Add(CGMTRBaseGeo2D* entity) {
-    m_items.push_back(entity);
+    if (m_count == m_capacity &&
+        !gmtrrt::detail::Grow(m_items, m_count, m_capacity, m_count + 1LL)) {
+        // The collection owns the entity from this call on; it cannot keep it.
+        delete entity;
+        return 1;
+    }
+    m_items[m_count++] = entity;
     return 1;
 }
 
 CGMTRBaseGeo2D* CGMTRBaseGeo2DCol::get_Item(long index) {
-    if (index < 0 || static_cast<unsigned long>(index) >= m_items.size())
+    if (!gmtrrt::detail::IsValidIndex(index, m_count))
         return nullptr;
-    return m_items[static_cast<std::size_t>(index)];
+    return m_items[index];
 }
 
 void CGMTRBaseGeo2DCol::Clear() {
-    // Detach the entries before deleting them, so the collection is already
-    // empty while the entities' destructors run.
-    std::vector<CGMTRBaseGeo2D*> held;
-    held.swap(m_items);
-    DeleteEntities(held);
+    // Empty the collection before deleting, so it is already empty while the
+    // entities' destructors run; the array is kept for the next entries.
+    const int count = m_count;
+    m_count = 0;
+    DeleteEntities(m_items, count);
 }

@@ -1,32 +1,41 @@
 #include "CGMTRPoint2DCol.h"
 
+#include "GMTRCollectionStorage.h"
 #include "GMTRPoint2DColAppend.h"
 
-#include <cstddef>
+#include <cstring>
 
-CGMTRPoint2DCol::CGMTRPoint2DCol() = default;
-CGMTRPoint2DCol::CGMTRPoint2DCol(const CGMTRPoint2DCol& other) = default;
+using gmtrrt::detail::IsValidIndex;
+
+CGMTRPoint2DCol::CGMTRPoint2DCol() : m_points(nullptr), m_count(0), m_capacity(0) {}
+
+CGMTRPoint2DCol::CGMTRPoint2DCol(const CGMTRPoint2DCol& other)
+    : m_points(nullptr), m_count(0), m_capacity(0) {
+    gmtrrt::detail::Assign(m_points, m_count, m_capacity, other.m_points, other.m_count);
+}
 
 CGMTRPoint2DCol& CGMTRPoint2DCol::operator=(const CGMTRPoint2DCol& other) {
-    if (this != &other)
-        m_points = other.m_points;
+    if (this != &other &&
+        !gmtrrt::detail::Assign(m_points, m_count, m_capacity, other.m_points, other.m_count))
+        m_count = 0;
     return *this;
 }
 
-CGMTRPoint2DCol::~CGMTRPoint2DCol() = default;
+CGMTRPoint2DCol::~CGMTRPoint2DCol() {
+    gmtrrt::detail::Release(m_points, m_count, m_capacity);
+}
 
-__attribute__((noinline)) void GMTRPoint2DColAppend::AppendGrowing(CGMTRPoint2DCol& col, double x,
-                                                                   double y) {
-    // The new element is made without arguments, so the growth path takes no
-    // reference to (x, y); its default value is overwritten at once.
-    col.m_points.emplace_back().Components(x, y);
+GMTRRT_NOINLINE void GMTRPoint2DColAppend::AppendGrowing(CGMTRPoint2DCol& col, double x, double y) {
+    if (!gmtrrt::detail::Grow(col.m_points, col.m_count, col.m_capacity, col.m_count + 1LL))
+        return;
+    col.m_points[col.m_count++].Components(x, y);
 }
 
 int CGMTRPoint2DCol::GetCount() const {
-    return static_cast<int>(m_points.size());
+    return m_count;
 }
 int CGMTRPoint2DCol::IsEmpty() const {
-    return m_points.empty() ? 1 : 0;
+    return m_count == 0 ? 1 : 0;
 }
 
 int CGMTRPoint2DCol::Add(const CGMTRPoint2D& point) {
@@ -35,43 +44,56 @@ int CGMTRPoint2DCol::Add(const CGMTRPoint2D& point) {
 }
 
 void CGMTRPoint2DCol::Insert(long index, const CGMTRPoint2D& point) {
-    if (index < 0 || static_cast<unsigned long>(index) > m_points.size())
+    if (index < 0 || index > m_count)
         return;
-    m_points.insert(m_points.begin() + index, point);
+    const CGMTRPoint2D copy = point; // the point may be one of this collection's
+    if (m_count == m_capacity &&
+        !gmtrrt::detail::Grow(m_points, m_count, m_capacity, m_count + 1LL))
+        return;
+    std::memmove(static_cast<void*>(m_points + index + 1), static_cast<void*>(m_points + index),
+                 static_cast<std::size_t>(m_count - index) * sizeof(CGMTRPoint2D));
+    m_points[index] = copy;
+    ++m_count;
 }
 
 void CGMTRPoint2DCol::Remove(long index) {
-    if (index < 0 || static_cast<unsigned long>(index) >= m_points.size())
+    if (!IsValidIndex(index, m_count))
         return;
-    m_points.erase(m_points.begin() + index);
+    std::memmove(static_cast<void*>(m_points + index), static_cast<void*>(m_points + index + 1),
+                 static_cast<std::size_t>(m_count - index - 1) * sizeof(CGMTRPoint2D));
+    --m_count;
 }
 
 int CGMTRPoint2DCol::get_Item(long index, CGMTRPoint2D& point) const {
-    if (index < 0 || static_cast<unsigned long>(index) >= m_points.size())
+    if (!IsValidIndex(index, m_count))
         return 0;
-    point = m_points[static_cast<std::size_t>(index)];
+    point = m_points[index];
     return 1;
 }
 
 int CGMTRPoint2DCol::put_Item(long index, const CGMTRPoint2D& point) {
-    if (index < 0 || static_cast<unsigned long>(index) >= m_points.size())
+    if (!IsValidIndex(index, m_count))
         return 0;
-    m_points[static_cast<std::size_t>(index)] = point;
+    m_points[index] = point;
     return 1;
 }
 
 void CGMTRPoint2DCol::Clear() {
-    m_points.clear();
+    m_count = 0;
 }
 
 void CGMTRPoint2DCol::AppendList(const CGMTRPoint2DCol& other) {
-    if (&other == this) {
-        // Appending to itself: take the points it holds now, once.
-        const std::vector<CGMTRPoint2D>::size_type n = m_points.size();
-        m_points.reserve(2 * n);
-        for (std::vector<CGMTRPoint2D>::size_type i = 0; i < n; ++i)
-            m_points.push_back(m_points[i]);
+    // Read the source's count first: appending a collection to itself takes
+    // the points it holds now, once.
+    const int n = other.m_count;
+    if (n == 0)
         return;
-    }
-    m_points.insert(m_points.end(), other.m_points.begin(), other.m_points.end());
+    const long long needed = static_cast<long long>(m_count) + n;
+    if (needed > m_capacity && !gmtrrt::detail::Grow(m_points, m_count, m_capacity, needed))
+        return;
+    // Growing may have moved this array; when appending to itself the source
+    // is that same array, so its address is taken only now.
+    std::memcpy(static_cast<void*>(m_points + m_count), static_cast<const void*>(other.m_points),
+                static_cast<std::size_t>(n) * sizeof(CGMTRPoint2D));
+    m_count += n;
 }

@@ -1,28 +1,31 @@
 #include "CGMTRPointValueCol.h"
 
-#include <cstddef>
+#include "GMTRCollectionStorage.h"
 
 static_assert(sizeof(tagGMTRPointValue) == 24, "a point-value record is 24 bytes");
 
-namespace {
-bool IsValidIndex(long index, std::size_t count) {
-    return index >= 0 && static_cast<unsigned long>(index) < count;
+using gmtrrt::detail::IsValidIndex;
+
+CGMTRPointValueCol::CGMTRPointValueCol()
+    : m_records(nullptr), m_count(0), m_capacity(0), m_usedValueCount(0) {}
+
+CGMTRPointValueCol::CGMTRPointValueCol(const CGMTRPointValueCol& other)
+    : m_records(nullptr), m_count(0), m_capacity(0), m_usedValueCount(other.m_usedValueCount) {
+    gmtrrt::detail::Assign(m_records, m_count, m_capacity, other.m_records, other.m_count);
 }
-} // namespace
-
-CGMTRPointValueCol::CGMTRPointValueCol() : m_usedValueCount(0) {}
-
-CGMTRPointValueCol::CGMTRPointValueCol(const CGMTRPointValueCol& other) = default;
 
 CGMTRPointValueCol& CGMTRPointValueCol::operator=(const CGMTRPointValueCol& other) {
-    if (this != &other) {
-        m_records = other.m_records;
-        m_usedValueCount = other.m_usedValueCount;
-    }
+    if (this == &other)
+        return *this;
+    if (!gmtrrt::detail::Assign(m_records, m_count, m_capacity, other.m_records, other.m_count))
+        m_count = 0;
+    m_usedValueCount = other.m_usedValueCount;
     return *this;
 }
 
-CGMTRPointValueCol::~CGMTRPointValueCol() = default;
+CGMTRPointValueCol::~CGMTRPointValueCol() {
+    gmtrrt::detail::Release(m_records, m_count, m_capacity);
+}
 
 void CGMTRPointValueCol::SetUsedValueCount(int count) {
     m_usedValueCount = count;
@@ -33,28 +36,32 @@ int CGMTRPointValueCol::GetUsedValueCount() const {
 }
 
 int CGMTRPointValueCol::GetCount() {
-    return static_cast<int>(m_records.size());
+    return m_count;
 }
 
 int CGMTRPointValueCol::Add(tagGMTRPointValue& record) {
-    m_records.push_back(record);
+    const tagGMTRPointValue copy = record; // the record may be one of this collection's
+    if (m_count == m_capacity &&
+        !gmtrrt::detail::Grow(m_records, m_count, m_capacity, m_count + 1LL))
+        return 1;
+    m_records[m_count++] = copy;
     return 1;
 }
 
 int CGMTRPointValueCol::get_Item(long index, tagGMTRPointValue& record) {
-    if (!IsValidIndex(index, m_records.size()))
+    if (!IsValidIndex(index, m_count))
         return 0;
-    record = m_records[static_cast<std::size_t>(index)];
+    record = m_records[index];
     return 1;
 }
 
 int CGMTRPointValueCol::put_Item(long index, tagGMTRPointValue& record) {
-    if (!IsValidIndex(index, m_records.size()))
+    if (!IsValidIndex(index, m_count))
         return 0;
-    m_records[static_cast<std::size_t>(index)] = record;
+    m_records[index] = record;
     return 1;
 }
 
 void CGMTRPointValueCol::Clear() {
-    m_records.clear();
+    m_count = 0;
 }
