@@ -4,6 +4,7 @@
 #include "support/TestSupport.h"
 
 #include <cstring>
+#include <limits>
 #include <type_traits>
 
 static_assert(sizeof(tagGMTRPointValue) == 24 && std::is_trivial<tagGMTRPointValue>::value &&
@@ -46,7 +47,10 @@ TEST(PointValueCol, BadIndicesReportZeroAndChangeNothing) {
     CGMTRPointValueCol col;
     tagGMTRPointValue a{1, 2, {3, 4}}, b{5, 6, {7, 8}}, out = b;
     col.Add(a);
-    for (long bad : {-1L, 1L, 1L << 40}) {
+    // Indices are `long`: 64 bits on Linux, 32 bits on Windows. The largest
+    // and smallest index of the platform's width are bad on both.
+    SCOPED_TRACE(testing::Message() << "long has " << 8 * sizeof(long) << " bits");
+    for (long bad : {-1L, 1L, std::numeric_limits<long>::max(), std::numeric_limits<long>::min()}) {
         EXPECT_EQ(col.get_Item(bad, out), 0) << bad;
         EXPECT_EQ(col.put_Item(bad, b), 0) << bad;
     }

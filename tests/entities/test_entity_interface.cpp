@@ -1,8 +1,7 @@
 // The polymorphic entity interface: virtual slot order, exported tables,
 // copying, ownership and dispatch, for both entity kinds.
+#include "support/SharedLibrary.h"
 #include "support/TestSupport.h"
-
-#include <dlfcn.h>
 
 #include <cstring>
 #include <string>
@@ -20,9 +19,9 @@ public:
 } // namespace
 
 TEST(EntityInterface, VirtualSlotOrderIsPinned) {
-    void* lib = dlopen(GMTRRT_LIBRARY_PATH, RTLD_NOW);
-    ASSERT_NE(lib, nullptr) << dlerror();
-    EXPECT_NE(dlsym(lib, "_ZTV14CGMTRBaseGeo2D"), nullptr);
+    const SharedLibrary lib(GMTRRT_LIBRARY_PATH);
+    ASSERT_TRUE(lib.IsOpen()) << GMTRRT_LIBRARY_PATH;
+    EXPECT_NE(lib.Symbol("_ZTV14CGMTRBaseGeo2D"), nullptr);
     CGMTRLine2D line;
     CGMTRArc2D arc;
     EXPECT_EQ(line.get_GeometryType(), GEOMETRY_LINE2D);
@@ -31,7 +30,7 @@ TEST(EntityInterface, VirtualSlotOrderIsPinned) {
                                                                    {&arc, "10CGMTRArc2D"}};
     for (const auto& kind : kinds) {
         void* const* vt = *reinterpret_cast<void* const* const*>(kind.first);
-        void* table = dlsym(lib, ("_ZTV" + kind.second).c_str());
+        void* table = lib.Symbol("_ZTV" + kind.second);
         ASSERT_NE(table, nullptr) << kind.second;
         // The object points past the offset-to-top and type-information words.
         EXPECT_EQ(static_cast<const void*>(vt), static_cast<void**>(table) + 2) << kind.second;
@@ -46,7 +45,7 @@ TEST(EntityInterface, VirtualSlotOrderIsPinned) {
               "K14PointToPercentERK12CGMTRPoint2D", "K14PercentToPointERKd"}) {
             const std::string name =
                 s[0] == 'K' ? "_ZNK" + kind.second + (s + 1) : "_ZN" + kind.second + s;
-            EXPECT_EQ(vt[slot++], dlsym(lib, name.c_str())) << "slot " << slot - 1 << ": " << name;
+            EXPECT_EQ(vt[slot++], lib.Symbol(name)) << "slot " << slot - 1 << ": " << name;
         }
     }
 }

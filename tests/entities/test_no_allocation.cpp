@@ -14,12 +14,18 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
 #include <new>
 
 namespace {
 bool g_counting = false;
 long g_allocations = 0;
+} // namespace
 
+#ifndef _WIN32
+// Linux: the library takes its memory from the global operator new, which
+// this program replaces; the dynamic linker binds the library's calls to it.
+namespace {
 void* Allocate(std::size_t n) {
     if (g_counting)
         ++g_allocations;
@@ -59,6 +65,104 @@ void operator delete[](void* p, std::size_t) noexcept {
 }
 
 namespace {
+bool InstallCounter() {
+    return true;
+}
+} // namespace
+#else
+// Windows: GMTRRT.dll carries its own C++ runtime, so replacing operator new
+// here would not reach it. Every allocation it makes ends in the C runtime's
+// malloc, calloc or realloc, which the DLL imports: those entries of its
+// import table are pointed at counting wrappers.
+#include <windows.h>
+
+namespace {
+using MallocFn = void*(__cdecl*)(std::size_t);
+using CallocFn = void*(__cdecl*)(std::size_t, std::size_t);
+using ReallocFn = void*(__cdecl*)(void*, std::size_t);
+MallocFn g_malloc = nullptr;
+CallocFn g_calloc = nullptr;
+ReallocFn g_realloc = nullptr;
+
+void* __cdecl CountingMalloc(std::size_t n) {
+    if (g_counting)
+        ++g_allocations;
+    return g_malloc(n);
+}
+void* __cdecl CountingCalloc(std::size_t n, std::size_t size) {
+    if (g_counting)
+        ++g_allocations;
+    return g_calloc(n, size);
+}
+void* __cdecl CountingRealloc(void* p, std::size_t n) {
+    if (g_counting)
+        ++g_allocations;
+    return g_realloc(p, n);
+}
+
+// Points the module's import of `name` (from any DLL) at `hook`; returns the
+// former target, or null when the module does not import that name.
+template <class Fn> Fn PatchImport(HMODULE module, const char* name, Fn hook) {
+    BYTE* const base = reinterpret_cast<BYTE*>(module);
+    const auto* dos = reinterpret_cast<const IMAGE_DOS_HEADER*>(base);
+    const auto* nt = reinterpret_cast<const IMAGE_NT_HEADERS*>(base + dos->e_lfanew);
+    const IMAGE_DATA_DIRECTORY& dir =
+        nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
+    Fn previous = nullptr;
+    for (auto* imp = reinterpret_cast<const IMAGE_IMPORT_DESCRIPTOR*>(base + dir.VirtualAddress);
+         imp->Name != 0; ++imp) {
+        const auto* names =
+            reinterpret_cast<const IMAGE_THUNK_DATA*>(base + imp->OriginalFirstThunk);
+        auto* slots = reinterpret_cast<IMAGE_THUNK_DATA*>(base + imp->FirstThunk);
+        for (; names->u1.AddressOfData != 0; ++names, ++slots) {
+            if (IMAGE_SNAP_BY_ORDINAL(names->u1.Ordinal))
+                continue;
+            const auto* byName =
+                reinterpret_cast<const IMAGE_IMPORT_BY_NAME*>(base + names->u1.AddressOfData);
+            if (std::strcmp(reinterpret_cast<const char*>(byName->Name), name) != 0)
+                continue;
+            DWORD protection = 0;
+            VirtualProtect(&slots->u1.Function, sizeof slots->u1.Function, PAGE_READWRITE,
+                           &protection);
+            std::memcpy(&previous, &slots->u1.Function, sizeof previous);
+            std::memcpy(&slots->u1.Function, &hook, sizeof hook);
+            VirtualProtect(&slots->u1.Function, sizeof slots->u1.Function, protection, &protection);
+        }
+    }
+    return previous;
+}
+
+// True when the DLL's allocations now pass through the counters.
+bool InstallCounter() {
+    if (g_malloc != nullptr)
+        return true;
+    HMODULE dll = GetModuleHandleA(GMTRRT_LIBRARY_PATH);
+    if (dll == nullptr)
+        return false;
+    g_malloc = PatchImport<MallocFn>(dll, "malloc", CountingMalloc);
+    g_calloc = PatchImport<CallocFn>(dll, "calloc", CountingCalloc);
+    g_realloc = PatchImport<ReallocFn>(dll, "realloc", CountingRealloc);
+    return g_malloc != nullptr;
+}
+} // namespace
+#endif
+
+// The counter sees the library's own allocations: a collection that must
+// grow inside the library is counted, on every platform.
+TEST(NoAllocation, CounterSeesTheLibrarysAllocations) {
+    ASSERT_TRUE(InstallCounter());
+    g_allocations = 0;
+    g_counting = true;
+    {
+        CGMTRPoint2DCol col;
+        for (int i = 0; i < 100; ++i)
+            col.Add(CGMTRPoint2D(i, i));
+    }
+    g_counting = false;
+    EXPECT_GT(g_allocations, 0);
+}
+
+namespace {
 
 CGMTRArc2D Arc(double cx, double cy, double r, double base, double sweep) {
     CGMTRArc2D a;
@@ -75,7 +179,7 @@ TEST(NoAllocation, QueryPathsAllocateNothing) {
     const CGMTRLine2D chord(CGMTRPoint2D(-5, 1), CGMTRPoint2D(5, 1));
     CGMTRArc2D a = Arc(0, 0, 2, 0, 2 * GMTR_PI);
     CGMTRArc2D b = Arc(2, 0, 2, 0, 2 * GMTR_PI);
-    CGMTRArc2D far = Arc(5, 0, 1, 0, 2 * GMTR_PI);
+    CGMTRArc2D distant = Arc(5, 0, 1, 0, 2 * GMTR_PI);
     const CGMTRLine2D leg(CGMTRPoint2D(2, 0), CGMTRPoint2D(6, 0));
     CGMTRRepeatLine2D chain;
     chain.ConstructRepeatLine(0.3, 4.0, 5);
@@ -88,6 +192,8 @@ TEST(NoAllocation, QueryPathsAllocateNothing) {
         col.Add(CGMTRPoint2D());
     col.Clear();
 
+    ASSERT_TRUE(InstallCounter());
+    g_allocations = 0;
     g_counting = true;
     s1.GetCrossPoint(s2, col);
     a.GetCrossPointLine(chord, col);
@@ -95,7 +201,7 @@ TEST(NoAllocation, QueryPathsAllocateNothing) {
     s1.FGetCrossPoint(&a, col);
     CGMTRPoint2D p1, p2, p3, q1, q2, q3;
     a.LineTangencyDistance(leg, CGMTRPoint2D(2, 0), 1.0, p1, p2, p3);
-    a.ArcTangencyDistance(far, 1.0, q1, q2, q3);
+    a.ArcTangencyDistance(distant, 1.0, q1, q2, q3);
     const double d = a.Distance(CGMTRPoint2D(3, 1));
     const double t = a.PointToPercent(CGMTRPoint2D(0, 2));
     CGMTRMatrix2D m;

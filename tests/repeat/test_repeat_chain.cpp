@@ -6,6 +6,7 @@
 
 #include "support/TestSupport.h"
 
+#include <cmath>
 #include <limits>
 
 namespace {
@@ -75,6 +76,21 @@ TEST(RepeatChain, OutOfRangeNumbersExtrapolateTheLastPattern) {
         EXPECT_TRUE(std::isfinite(f.chain.GetRepeatPoint(n, {1, 2}, {}).X()));
         EXPECT_TRUE(std::isfinite(f.chain.GetRepeatAngle(n, 0)));
     }
+}
+
+// A chain's count is a `long` product that wraps at the platform's width: 64
+// bits on Linux, 32 bits on Windows, where 65536 x 65537 copies count 65536.
+TEST(RepeatChain, CountWrapsAtTheWidthOfLong) {
+    SCOPED_TRACE(testing::Message() << "long has " << 8 * sizeof(long) << " bits");
+    CGMTRRepeatLine2D a, b;
+    a.ConstructRepeatLine(0, 1, 65536);
+    b.ConstructRepeatLine(GMTR_HALF_PI, 1, 65537);
+    a.SetRepeat(&b);
+    const long long expected = sizeof(long) == 8 ? 4295032832LL : 65536LL;
+    EXPECT_EQ(static_cast<long long>(a.GetCount()), expected);
+    // The last copy number a `long` can hold still places a finite point.
+    const long last = std::numeric_limits<long>::max();
+    EXPECT_TRUE(std::isfinite(a.GetRepeatPoint(last, {}, {}).Y()));
 }
 
 TEST(RepeatChain, SetRepeatGetRepeatCloneAndCopiesOwnIndependentChains) {

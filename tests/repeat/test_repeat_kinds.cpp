@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstddef>
 #include <limits>
 
 namespace {
@@ -18,10 +19,21 @@ void ExpectAt(CGMTRRepeat& r, long i, CGMTRPoint2D p, CGMTRPoint2D ref, double x
 }
 } // namespace
 
-// The fields come in their defined order after the base's next pointer and count.
-static_assert(sizeof(CGMTRRepeatLine2D) == 2 * sizeof(void*) + sizeof(long) + 2 * sizeof(double));
-static_assert(sizeof(CGMTRRepeatArcSymmetry2D) == 2 * sizeof(void*) + sizeof(long) + 24);
-static_assert(sizeof(CGMTRRepeatGrid) == 2 * sizeof(void*) + 3 * sizeof(long) + 24);
+// The fields come in their defined order after the base's table pointer, next
+// pointer and count, each at its natural alignment. `long` is 64 bits on
+// Linux and 32 on Windows: the base is 24 bytes on both (4 bytes of padding
+// after the count on Windows), and the grid's two repeat numbers take 16 or 8.
+namespace {
+constexpr std::size_t AlignUp(std::size_t n, std::size_t a) {
+    return (n + a - 1) / a * a;
+}
+constexpr std::size_t kBase = AlignUp(2 * sizeof(void*) + sizeof(long), alignof(double));
+} // namespace
+static_assert(sizeof(CGMTRRepeatLine2D) == kBase + 2 * sizeof(double), "angle, space");
+static_assert(sizeof(CGMTRRepeatArcSymmetry2D) == kBase + 3 * sizeof(double), "origin, angle");
+static_assert(sizeof(CGMTRRepeatGrid) ==
+                  AlignUp(kBase + 3 * sizeof(double) + 2 * sizeof(long), alignof(void*)),
+              "spaces, angle, then the two repeat numbers");
 
 TEST(RepeatLine, StepsAlongTheAngleInBothDirections) {
     CGMTRRepeatLine2D l;
