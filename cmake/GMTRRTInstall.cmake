@@ -32,3 +32,25 @@ string(REGEX REPLACE "/$" "" GMTRRT_PC_TO_PREFIX "${GMTRRT_PC_TO_PREFIX}")
 configure_file(${CMAKE_CURRENT_LIST_DIR}/GMTRRT.pc.in ${CMAKE_CURRENT_BINARY_DIR}/GMTRRT.pc @ONLY)
 install(FILES ${CMAKE_CURRENT_BINARY_DIR}/GMTRRT.pc
         DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig COMPONENT development)
+
+# The release archive of this build: the installed tree as one file, a ZIP
+# for Windows (bin/GMTRRT.dll, lib/GMTRRT.dll.a, include/, the CMake and
+# pkg-config files) and a gzipped tarball elsewhere. `cpack` in the build
+# folder makes it; the packaging workflows run it after the tests.
+set(CPACK_PACKAGE_NAME GMTRRT)
+set(CPACK_PACKAGE_VENDOR "GMTRRT")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${PROJECT_DESCRIPTION}")
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+if(WIN32)
+  set(CPACK_GENERATOR ZIP)
+  set(CPACK_SYSTEM_NAME win64)
+else()
+  set(CPACK_GENERATOR TGZ)
+  set(CPACK_SYSTEM_NAME ${CMAKE_SYSTEM_NAME}-${CMAKE_SYSTEM_PROCESSOR})
+endif()
+set(CPACK_PACKAGE_FILE_NAME "${CPACK_PACKAGE_NAME}-${PROJECT_VERSION}-${CPACK_SYSTEM_NAME}")
+set(CPACK_PACKAGE_DIRECTORY ${PROJECT_BINARY_DIR}/package)
+set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY ON)
+set(CPACK_ARCHIVE_COMPONENT_INSTALL OFF)
+set(CPACK_STRIP_FILES OFF)
+include(CPack)
