@@ -82,7 +82,8 @@ public:
     }
 
     bool Write(const std::string& path) const {
-        std::ofstream out(path);
+        // Binary mode: the picture has LF line ends on every platform.
+        std::ofstream out(path, std::ios::binary);
         if (!out)
             return false;
         out << "<svg xmlns='http://www.w3.org/2000/svg' viewBox='0 0 " << m_w << " " << m_h
