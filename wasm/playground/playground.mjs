@@ -12,8 +12,8 @@ const ORIGIN_Y = 300;
 const MAX_COPIES_DRAWN = 2000;
 
 const DEFAULT_STATE =
-    'seg=120,0,280,90&arc=0,0,120,0,1.5707963267948966&b=1.0471975511965976,1.5707963267948966' +
-    '&q=120,0&d=30&leave=1&p=-250,-130&rep=L:0,35,4;S:-150,-40,0.5235987755982988,3';
+    'seg=-30,150,210,-70&arc=0,0,120,-0.3,2.2&b=1.2,1.4&q=210,-70&d=25&leave=1' +
+    '&p=-250,-130&rep=L:0,35,4;S:-150,-40,0.5235987755982988,3';
 
 const PATTERN_FIELDS = {
     L: {name: 'line', fields: [['angle°', 'deg'], ['spacing', 'num'], ['count', 'int']]},

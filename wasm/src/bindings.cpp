@@ -40,8 +40,7 @@ namespace {
 // library (the collections' counts, the repeat patterns' parameters) are
 // non-const operations that change nothing; objects bound here are never
 // const, so calling them through a const reference is sound.
-template <class T>
-T& Mutable(const T& object) {
+template <class T> T& Mutable(const T& object) {
     return const_cast<T&>(object);
 }
 
@@ -255,8 +254,7 @@ val LineLineAngles(const CGMTRLine2D& l, const CGMTRLine2D& other, const CGMTRPo
     l.GetLineLineAngle(other, p, thisAngle, otherAngle, leaving);
     return Angles(thisAngle, otherAngle);
 }
-val LineArcAngles(const CGMTRLine2D& l, const CGMTRArc2D& arc, const CGMTRPoint2D& p,
-                  int leaving) {
+val LineArcAngles(const CGMTRLine2D& l, const CGMTRArc2D& arc, const CGMTRPoint2D& p, int leaving) {
     double thisAngle = 0.0;
     double otherAngle = 0.0;
     l.GetLineArcAngle(arc, p, thisAngle, otherAngle, leaving);
@@ -394,8 +392,8 @@ val ArcUnion(CGMTRArc2D& a, CGMTRArc2D& other) {
     bool same = false;
     if (joined == 0) {
         CGMTRPoint2D centre = a.GetBasePoint();
-        const bool oneCircle = (centre == other.GetBasePoint()) != 0 &&
-                               IsEqualValue(a.GetRadius(), other.GetRadius());
+        const bool oneCircle =
+            (centre == other.GetBasePoint()) != 0 && IsEqualValue(a.GetRadius(), other.GetRadius());
         const double otherEnd = other.GetBaseAngle() + other.GetSweepAngle();
         const double thisEnd = a.GetBaseAngle() + a.GetSweepAngle();
         same = oneCircle && a.CheckAngleRange(other.GetBaseAngle()) != 0 &&
@@ -411,8 +409,7 @@ val ArcUnion(CGMTRArc2D& a, CGMTRArc2D& other) {
     return union_;
 }
 
-val ArcArcAngles(const CGMTRArc2D& a, const CGMTRArc2D& other, const CGMTRPoint2D& p,
-                 int leaving) {
+val ArcArcAngles(const CGMTRArc2D& a, const CGMTRArc2D& other, const CGMTRPoint2D& p, int leaving) {
     double thisAngle = 0.0;
     double otherAngle = 0.0;
     a.GetArcArcAngle(other, p, thisAngle, otherAngle, leaving);
@@ -556,8 +553,7 @@ CGMTRRepeat* RepeatClone(CGMTRRepeat& r) {
     return r.Clone();
 }
 // Every copy of the chain: index, position and angle.
-val RepeatCopies(CGMTRRepeat& r, const CGMTRPoint2D& point, const CGMTRPoint2D& ref,
-                 double angle) {
+val RepeatCopies(CGMTRRepeat& r, const CGMTRPoint2D& point, const CGMTRPoint2D& ref, double angle) {
     val copies = val::array();
     const long count = r.GetCount();
     for (long i = 0; i < count; ++i) {
@@ -588,8 +584,7 @@ void SetRepeatLineSpace(CGMTRRepeatLine2D& r, double s) {
     r.PutRepeatSpace(s);
 }
 
-template <class Arc>
-Arc* MakeRepeatArc(const CGMTRPoint2D& origin, double spaceAngle, long count) {
+template <class Arc> Arc* MakeRepeatArc(const CGMTRPoint2D& origin, double spaceAngle, long count) {
     Arc* r = new Arc();
     r->ConstructRepeatArc(origin.X(), origin.Y(), spaceAngle, count);
     return r;
@@ -649,8 +644,9 @@ void SetGridRepeatY(CGMTRRepeatGrid& r, long n) {
 EMSCRIPTEN_BINDINGS(gmtrrt) {
     using namespace emscripten;
 
-    value_object<CGMTRPoint2D>("Point").field("x", &PointX, &SetPointX).field("y", &PointY,
-                                                                             &SetPointY);
+    value_object<CGMTRPoint2D>("Point")
+        .field("x", &PointX, &SetPointX)
+        .field("y", &PointY, &SetPointY);
     value_object<CGMTRVector2D>("Vector")
         .field("x", &VectorX, &SetVectorX)
         .field("y", &VectorY, &SetVectorY);
