@@ -133,6 +133,17 @@ test('dragging handles changes the drawing and the readout to the native answers
     assert.notEqual(shown.union, before.union);
     assertMatchesNative(shown, state);
 
+    // The chain editor: five copies along the line, then a grid of 3 x 2
+    // appended after the turning arc.
+    const count = (await page.$$('#chain .pattern:first-child input'))[2];
+    await count.click({clickCount: 3});
+    await count.type('5');
+    await page.keyboard.press('Tab');
+    await page.click('#add-pattern');
+    state = await hashState(page);
+    assert.match(state, /&rep=L:0,35,5;S:[^;]*;G:30,30,3,2,0$/);
+    assert.equal(assertMatchesNative(await readout(page), state).count, 5 * 3 * 6);
+
     await page.screenshot({path: join(shots, 'playground.png')});
     assert.deepEqual(problems, []);
     await page.close();
