@@ -38,9 +38,9 @@ function parseRepeat(text) {
     const chain = [];
     for (const item of text.split(';')) {
         const [kind, rest] = item.split(':');
-        const spec = PATTERN_FIELDS[kind];
-        const values = spec && list(rest, spec.fields.length);
-        if (!values || spec.fields.some(([, type], i) => type === 'int' && !Number.isInteger(values[i])))
+        const form = PATTERN_FIELDS[kind];
+        const values = form && list(rest, form.fields.length);
+        if (!values || form.fields.some(([, type], i) => type === 'int' && !Number.isInteger(values[i])))
             return null;
         chain.push({kind, values});
     }
@@ -281,7 +281,7 @@ async function main() {
             const box = document.createElement('div');
             box.className = 'pattern';
             const kind = document.createElement('select');
-            for (const [k, spec] of Object.entries(PATTERN_FIELDS)) kind.add(new Option(spec.name, k, false, k === pattern.kind));
+            for (const [k, form] of Object.entries(PATTERN_FIELDS)) kind.add(new Option(form.name, k, false, k === pattern.kind));
             kind.addEventListener('change', () => {
                 state.rep[index] = defaultPattern(kind.value);
                 buildChainEditor();
