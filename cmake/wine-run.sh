@@ -32,9 +32,11 @@ if [ ! -f "$prefix/system.reg" ]; then
     flock 9
     if [ ! -f "$prefix/system.reg" ]; then
       "$loader" wineboot --init >/dev/null 2>&1 || true
-      wineserver=$(dirname "$loader")/wineserver
-      [ -x "$wineserver" ] && "$wineserver" -w 2>/dev/null || true
     fi
   ) 9>"$prefix.lock"
 fi
+# Keep Wine's server up between programs (a test run starts many), so each
+# program does not pay for starting it; it exits 20 s after the last one.
+wineserver=$(dirname "$loader")/wineserver
+[ -x "$wineserver" ] && "$wineserver" -p20 >/dev/null 2>&1 || true
 exec "$loader" "$@"
