@@ -122,6 +122,31 @@ public:
                          double& arcAngle, int leaving) const;
     ///@}
 
+    // Fillet.
+
+    /// The corner fillet between this segment and `other`: the circle of
+    /// radius d that touches both segments, at points on them (their ends
+    /// included, within GMTR_TOL of length).
+    ///
+    /// Two crossing lines make four corners; `corner` chooses the one to
+    /// round: the circle lies on the same side of each line as `corner`. For
+    /// a line that passes within GMTR_TOL of `corner` (the usual call, with
+    /// the segments' common end point), the side is the one where the other
+    /// segment's end farther from `corner` lies, so the fillet rounds the
+    /// angle between the two segments as they leave that point, whichever
+    /// way each segment is directed and whichever way the outline turns.
+    ///
+    /// Returns 1 and writes onThis and onOther (the touching points on this
+    /// segment and on `other`) and centre. Returns 0 and writes nothing when
+    /// d is not a positive number, the lines are parallel (within GMTR_TOL
+    /// for the sine of the angle between them) or either segment has zero
+    /// length, the side cannot be decided (`corner` on both lines and the
+    /// other segment along its line), or a touching point falls outside its
+    /// segment (the radius does not fit).
+    int LineTangencyDistance(const CGMTRLine2D& other, const CGMTRPoint2D& corner, const double& d,
+                             CGMTRPoint2D& onThis, CGMTRPoint2D& onOther,
+                             CGMTRPoint2D& centre) const;
+
     // Entity interface, in slot order.
 
     /// GEOMETRY_LINE2D.
@@ -144,6 +169,8 @@ public:
     /// segment, so either side gives the same points in the same order.
     /// Null or any other kind: nothing. Appends, never clears.
     virtual void FGetCrossPoint(CGMTRBaseGeo2D* other, CGMTRPoint2DCol& points) const override;
+    /// The forms for a pointer to a const entity and for a null literal.
+    using CGMTRBaseGeo2D::FGetCrossPoint;
     /// Smallest x, largest x, largest y, smallest y of the two end points.
     virtual void GetRectBox(double& minX, double& maxX, double& maxY, double& minY) const override;
     /// Distance from the point to the segment itself (not its line).
@@ -157,6 +184,13 @@ public:
     virtual double PointToPercent(const CGMTRPoint2D& point) const override;
     /// BasePoint + percent * BaseVector; no clamping.
     virtual CGMTRPoint2D PercentToPoint(const double& percent) const override;
+
+    /// @name Const forms
+    /// GetCrossPoint with the other segment taken as const (it is only read):
+    /// the same code and the same point.
+    ///@{
+    void GetCrossPoint(const CGMTRLine2D& other, CGMTRPoint2DCol& points) const;
+    ///@}
 
 private:
     CGMTRPoint2D BasePoint;
