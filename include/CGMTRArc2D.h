@@ -41,6 +41,17 @@ public:
     CGMTRArc2D();
     /// Copies all four fields, the full-circle flag included.
     CGMTRArc2D(const CGMTRArc2D& other);
+    /// The arc with centre `centre`, radius `radius`, start angle `startAngle`
+    /// and signed sweep `sweep` (radians, positive counter-clockwise), in one
+    /// step, so that no order of setters can be got wrong. It is the arc that
+    /// PutBasePoint(centre), PutRadius(radius), PutBaseAngle(startAngle) and
+    /// PutSweepAngle(sweep) make of a default arc, in that order, bit for bit:
+    /// the start vector is turned with the snapped cosine and sine (quarter
+    /// turns are exact), the sweep is reduced as PutSweepAngle reduces it, and
+    /// a sweep within GMTR_TOL of 2pi makes a full circle. A negative radius
+    /// gives the arc of radius |radius| (the start angle decides the
+    /// direction); a zero radius gives the NaN start vector PutRadius gives.
+    CGMTRArc2D(const CGMTRPoint2D& centre, double radius, double startAngle, double sweep);
     /// Copies all four fields; returns *this.
     CGMTRArc2D& operator=(const CGMTRArc2D& other);
     /// Nothing to release.
@@ -207,6 +218,8 @@ public:
     /// GetCrossPointLine for a segment, GetCrossPointArc for an arc; nothing
     /// for any other kind. Appends to the caller's collection.
     void FGetCrossPoint(CGMTRBaseGeo2D* other, CGMTRPoint2DCol& points) const override;
+    /// The forms for a pointer to a const entity and for a null literal.
+    using CGMTRBaseGeo2D::FGetCrossPoint;
     /// Bounding box: smallest x, largest x, largest y, smallest y. An extreme
     /// of the circle is used where its direction (0, pi/2, pi, -pi/2) lies on
     /// the arc, otherwise the extreme of the start and end points (from plain
@@ -227,6 +240,30 @@ public:
     /// The start vector turned by sweep * t, added to the centre; t outside
     /// [0, 1] continues around the circle.
     CGMTRPoint2D PercentToPoint(const double& t) const override;
+
+    // ---- Const forms ----------------------------------------------------------
+
+    /// @name Const forms
+    /// The read-only members above that are not const operations, callable on
+    /// const arcs, with the other arc or segment taken as const where it is
+    /// only read. Each runs the same code as its non-const form and gives the
+    /// same bits. GetConedArc's result may still be this arc (the object must
+    /// then not be const itself).
+    ///@{
+    double GetVerticalDis(const CGMTRPoint2D& p) const;
+    CGMTRPoint2D GetVerticalPoint(const CGMTRPoint2D& p) const;
+    int CheckVerticalPointInRange(const CGMTRPoint2D& p) const;
+    int CheckAngleRange(const double& a) const;
+    double PercentToDistance(const double& t) const;
+    void GetCrossPointArc(const CGMTRArc2D& other, CGMTRPoint2DCol& points) const;
+    void GetCrossPointLineEx(const CGMTRLine2D& line, CGMTRPoint2DCol& points) const;
+    void ArcTangencyDistance(const CGMTRArc2D& other, const double& d, CGMTRPoint2D& onThis,
+                             CGMTRPoint2D& onOther, CGMTRPoint2D& centre) const;
+    void LineTangencyDistance(const CGMTRLine2D& line, const CGMTRPoint2D& q, const double& d,
+                              CGMTRPoint2D& onLine, CGMTRPoint2D& onArc,
+                              CGMTRPoint2D& centre) const;
+    int GetConedArc(const CGMTRArc2D& other, CGMTRArc2D& result) const;
+    ///@}
 
 private:
     CGMTRVector2D MidVector;

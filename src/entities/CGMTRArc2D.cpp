@@ -16,6 +16,15 @@ CGMTRArc2D::CGMTRArc2D(const CGMTRArc2D& other)
     : CGMTRBaseGeo2D(other), MidVector(other.MidVector), BasePoint(other.BasePoint),
       BaseVector(other.BaseVector), FullCircle(other.FullCircle) {}
 
+CGMTRArc2D::CGMTRArc2D(const CGMTRPoint2D& centre, double radius, double startAngle, double sweep)
+    : CGMTRArc2D() {
+    // The sweep is set last: it is kept relative to the start vector.
+    PutBasePoint(centre);
+    PutRadius(radius);
+    PutBaseAngle(startAngle);
+    PutSweepAngle(sweep);
+}
+
 CGMTRArc2D& CGMTRArc2D::operator=(const CGMTRArc2D& other) {
     MidVector = other.MidVector;
     BasePoint = other.BasePoint;
@@ -273,4 +282,40 @@ CGMTRPoint2D CGMTRArc2D::PercentToPoint(const double& t) const {
     v.Rotate(GetSweepAngle() * t);
     CGMTRPoint2D centre(BasePoint);
     return centre + v;
+}
+
+// Const forms: the same members, called on arcs that none of them changes.
+double CGMTRArc2D::GetVerticalDis(const CGMTRPoint2D& p) const {
+    return const_cast<CGMTRArc2D&>(*this).GetVerticalDis(p);
+}
+CGMTRPoint2D CGMTRArc2D::GetVerticalPoint(const CGMTRPoint2D& p) const {
+    return const_cast<CGMTRArc2D&>(*this).GetVerticalPoint(p);
+}
+int CGMTRArc2D::CheckVerticalPointInRange(const CGMTRPoint2D& p) const {
+    return const_cast<CGMTRArc2D&>(*this).CheckVerticalPointInRange(p);
+}
+int CGMTRArc2D::CheckAngleRange(const double& a) const {
+    return const_cast<CGMTRArc2D&>(*this).CheckAngleRange(a);
+}
+double CGMTRArc2D::PercentToDistance(const double& t) const {
+    return const_cast<CGMTRArc2D&>(*this).PercentToDistance(t);
+}
+void CGMTRArc2D::GetCrossPointArc(const CGMTRArc2D& other, CGMTRPoint2DCol& points) const {
+    GetCrossPointArc(const_cast<CGMTRArc2D&>(other), points);
+}
+void CGMTRArc2D::GetCrossPointLineEx(const CGMTRLine2D& line, CGMTRPoint2DCol& points) const {
+    const_cast<CGMTRArc2D&>(*this).GetCrossPointLineEx(const_cast<CGMTRLine2D&>(line), points);
+}
+void CGMTRArc2D::ArcTangencyDistance(const CGMTRArc2D& other, const double& d, CGMTRPoint2D& onThis,
+                                     CGMTRPoint2D& onOther, CGMTRPoint2D& centre) const {
+    const_cast<CGMTRArc2D&>(*this).ArcTangencyDistance(const_cast<CGMTRArc2D&>(other), d, onThis,
+                                                       onOther, centre);
+}
+void CGMTRArc2D::LineTangencyDistance(const CGMTRLine2D& line, const CGMTRPoint2D& q,
+                                      const double& d, CGMTRPoint2D& onLine, CGMTRPoint2D& onArc,
+                                      CGMTRPoint2D& centre) const {
+    const_cast<CGMTRArc2D&>(*this).LineTangencyDistance(line, q, d, onLine, onArc, centre);
+}
+int CGMTRArc2D::GetConedArc(const CGMTRArc2D& other, CGMTRArc2D& result) const {
+    return const_cast<CGMTRArc2D&>(*this).GetConedArc(const_cast<CGMTRArc2D&>(other), result);
 }
