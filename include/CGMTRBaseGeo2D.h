@@ -77,6 +77,14 @@ public:
     virtual double PointToPercent(const CGMTRPoint2D& point) const = 0;
     /// The point at the percent; values outside [0, 1] extrapolate.
     virtual CGMTRPoint2D PercentToPoint(const double& percent) const = 0;
+
+    /// FGetCrossPoint with a pointer to a const entity (the other entity is
+    /// only read): the same dispatch, the same points. Not virtual: kinds
+    /// override the form above.
+    void FGetCrossPoint(const CGMTRBaseGeo2D* other, CGMTRPoint2DCol& points) const;
+    /// FGetCrossPoint with a null literal: adds nothing, as a null entity
+    /// does (keeps `FGetCrossPoint(nullptr, points)` unambiguous).
+    void FGetCrossPoint(decltype(nullptr) other, CGMTRPoint2DCol& points) const;
 };
 
 #endif // GMTRRT_CGMTRBASEGEO2D_H

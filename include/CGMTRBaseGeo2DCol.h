@@ -54,6 +54,14 @@ public:
     /// entries; the count becomes 0.
     void Clear();
 
+    /// @name Const forms
+    /// GetCount and get_Item on a const collection: the same count, and the
+    /// same entity lent as a pointer to const.
+    ///@{
+    int GetCount() const;
+    const CGMTRBaseGeo2D* get_Item(long index) const;
+    ///@}
+
 private:
     CGMTRBaseGeo2D** m_items; ///< the entries, allocated by the library; null when none
     int m_count;              ///< the number of entries

@@ -51,6 +51,15 @@ public:
     /// cosine and sine), then the shift.
     CGMTRMatrix2D GetTrMatrix();
 
+    /// @name Const forms
+    /// The read-only members above that are not const operations, callable on
+    /// const objects and temporaries. Each runs the same code as its non-const
+    /// form and gives the same bits.
+    ///@{
+    int IsTransformed() const;
+    CGMTRMatrix2D GetTrMatrix() const;
+    ///@}
+
 private:
     CGMTRVector2D transfer;
     int inverse;

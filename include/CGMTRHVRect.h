@@ -110,6 +110,22 @@ public:
     /// returns false and leaves `out` untouched.
     bool Intersect(CGMTRHVRect b, CGMTRHVRect& out) const;
 
+    /// @name Const forms
+    /// The read-only members above that are not const operations, callable on
+    /// const objects and temporaries. Each runs the same code as its non-const
+    /// form and gives the same bits.
+    ///@{
+    /// From two corner points, not sorted (as the non-const form).
+    CGMTRHVRect(CGMTRPoint2D const& p1, CGMTRPoint2D const& p2);
+    CGMTRPoint2D TopLeft() const;
+    CGMTRPoint2D TopRight() const;
+    CGMTRPoint2D BottomLeft() const;
+    CGMTRPoint2D BottomRight() const;
+    CGMTRPoint2D Center() const;
+    void SortCorners(CGMTRPoint2D const& p1, CGMTRPoint2D const& p2);
+    void Combine(CGMTRHVRect const& other);
+    ///@}
+
 private:
     double left;
     double bottom;

@@ -87,6 +87,18 @@ public:
     /// through p along v).
     void Mirror(CGMTRPoint2D const& p, CGMTRVector2D const& v);
 
+    /// @name Const forms
+    /// The read-only members above that are not const operations, callable on
+    /// const objects and temporaries. Each runs the same code as its non-const
+    /// form and gives the same bits.
+    ///@{
+    CGMTRMatrix2D operator*(CGMTRMatrix2D B) const;
+    double GetDeterminant() const;
+    double GetSubDet(short i, short j) const;
+    double ProductOfRow(short i, short j) const;
+    int IsOrthogonal() const;
+    ///@}
+
 private:
     double m[3][3];
 };

@@ -54,6 +54,17 @@ public:
     /// m[i][j]; i and j are not checked (pass 0 to 2).
     double GetSingleValue(short i, short j) const;
 
+    /// @name Const forms
+    /// The read-only members above that are not const operations, callable on
+    /// const objects and temporaries. Each runs the same code as its non-const
+    /// form and gives the same bits.
+    ///@{
+    double ProductOfRow(short i, short j) const;
+    int IsOrthogonal() const;
+    double GetDeterminant() const;
+    double GetSubDet(short i, short j) const;
+    ///@}
+
 private:
     double m[3][3];
 };

@@ -107,6 +107,25 @@ public:
     /// length; a zero direction gives the horizontal line through the point).
     void Mirror(CGMTRPoint2D const& point, CGMTRVector2D const& direction);
 
+    /// @name Const forms
+    /// The read-only members above that are not const operations, callable on
+    /// const points and temporaries (such as `line.get_BasePoint() + v`).
+    /// Each runs the same code as its non-const form and gives the same bits.
+    ///@{
+    void Components(double* x, double* y) const;
+    int operator==(CGMTRPoint2D const& q) const;
+    int operator!=(CGMTRPoint2D const& q) const;
+    CGMTRPoint2D operator-() const;
+    CGMTRPoint2D operator+(CGMTRPoint2D const& q) const;
+    CGMTRPoint2D operator-(CGMTRPoint2D const& q) const;
+    CGMTRPoint2D operator+(CGMTRVector2D const& v) const;
+    CGMTRPoint2D operator-(CGMTRVector2D const& v) const;
+    CGMTRPoint2D operator+(double const& d) const;
+    CGMTRPoint2D operator-(double const& d) const;
+    CGMTRPoint2D operator*(double const& d) const;
+    CGMTRPoint2D operator/(double const& d) const;
+    ///@}
+
 private:
     double x;
     double y;

@@ -98,6 +98,16 @@ public:
     /// Sets the z coordinate.
     void Z(double const& z);
 
+    /// @name Const forms
+    /// The read-only members above that are not const operations, callable on
+    /// const objects and temporaries. Each runs the same code as its non-const
+    /// form and gives the same bits.
+    ///@{
+    int operator==(CGMTRPoint3D const& q) const;
+    int operator!=(CGMTRPoint3D const& q) const;
+    double Distance3D(CGMTRPoint3D const& q) const;
+    ///@}
+
 private:
     double x;
     double y;

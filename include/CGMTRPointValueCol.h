@@ -54,6 +54,16 @@ public:
     /// Removes every record; the used-value count is kept.
     void Clear();
 
+    /// @name Const forms
+    /// The read-only members as const operations, and Add and put_Item taking
+    /// the record as const (it is only read): the same code and results.
+    ///@{
+    int GetCount() const;
+    int get_Item(long index, tagGMTRPointValue& record) const;
+    int Add(const tagGMTRPointValue& record);
+    int put_Item(long index, const tagGMTRPointValue& record);
+    ///@}
+
 private:
     tagGMTRPointValue* m_records; ///< the records, allocated by the library; null when none
     int m_count;                  ///< the number of records

@@ -99,6 +99,24 @@ public:
     /// the caller; null when any copy could not be allocated (nothing leaks).
     CGMTRRepeat* Clone();
 
+    /// @name Const forms
+    /// The read-only members above, callable on a const pattern (a chain a
+    /// host shares read-only). None of them changes the chain: each runs the
+    /// same code as its non-const form, virtual calls included, and gives the
+    /// same bits. GetRepeatPoint2's const form also takes x and y as values.
+    ///@{
+    long GetCount() const;
+    long GetCurrentCount() const;
+    CGMTRPoint2D GetRepeatPoint(long index, const CGMTRPoint2D& point,
+                                const CGMTRPoint2D& ref) const;
+    void GetRepeatPoint2(long index, const double& x, const double& y, double* outX, double* outY,
+                         const CGMTRPoint2D& ref) const;
+    double GetRepeatAngle(long index, double angle) const;
+    CGMTRRepeat* GetRepeat() const;
+    tagGMTRRepeatType GetRepeatType() const;
+    CGMTRRepeat* Clone() const;
+    ///@}
+
 protected:
     /// Deep copy for the kinds: copies the own count and a Clone of the
     /// other's chain (no next pattern when that copy cannot be made). Not

@@ -38,6 +38,9 @@ public:
     void PutCount(long count) override;
     /// REPEAT_ARC2D.
     tagGMTRRepeatType GetRepeatType() override;
+    /// The const forms of the base (GetRepeatType, GetRepeatAngle).
+    using CGMTRRepeat::GetRepeatAngle;
+    using CGMTRRepeat::GetRepeatType;
 
     /// Sets the origin (x, y), the space angle (radians, positive
     /// counter-clockwise) and the own count. The chain is not touched.
@@ -55,6 +58,16 @@ public:
     void GetOriginPt2(double& x, double& y);
     /// Sets the origin to (x, y).
     void SetOriginPt2(double x, double y);
+
+    /// @name Const forms
+    /// The getters above as const operations (same values); SetOriginPt also
+    /// takes a const point.
+    ///@{
+    double GetSpaceAngle() const;
+    CGMTRPoint2D GetOriginPt() const;
+    void GetOriginPt2(double& x, double& y) const;
+    void SetOriginPt(const CGMTRPoint2D& origin);
+    ///@}
 
 protected:
     /// (x, y) rotated counter-clockwise about the origin by index * space

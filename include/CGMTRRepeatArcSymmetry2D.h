@@ -27,6 +27,9 @@ public:
     double GetRepeatAngle(long index, double angle) override;
     /// REPEAT_ARC_SYMMETRY2D.
     tagGMTRRepeatType GetRepeatType() override;
+    /// The const forms of the base (GetRepeatType, GetRepeatAngle).
+    using CGMTRRepeatArc2D::GetRepeatAngle;
+    using CGMTRRepeatArc2D::GetRepeatType;
 
 protected:
     /// A new symmetric arc pattern with this one's origin, space angle and

@@ -36,6 +36,9 @@ public:
     void PutCount(long count) override;
     /// REPEAT_GRID.
     tagGMTRRepeatType GetRepeatType() override;
+    /// The const forms of the base (GetRepeatType, GetRepeatAngle).
+    using CGMTRRepeat::GetRepeatAngle;
+    using CGMTRRepeat::GetRepeatType;
 
     /// Sets column spacing, row spacing, columns, rows and base angle, and
     /// recomputes the own count. The chain is not touched.
@@ -62,6 +65,16 @@ public:
     long GetRepeatY();
     /// Sets the number of rows (not checked) and recomputes the own count.
     void PutRepeatY(long repeat);
+
+    /// @name Const forms
+    /// The getters above as const operations (same values).
+    ///@{
+    double GetSpaceX() const;
+    double GetSpaceY() const;
+    double GetBaseAngle() const;
+    long GetRepeatX() const;
+    long GetRepeatY() const;
+    ///@}
 
 protected:
     /// A new grid with this one's five parameters and no next pattern; null

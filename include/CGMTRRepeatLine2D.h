@@ -29,6 +29,9 @@ public:
     void PutCount(long count) override;
     /// REPEAT_LINE2D.
     tagGMTRRepeatType GetRepeatType() override;
+    /// The const forms of the base (GetRepeatType, GetRepeatAngle).
+    using CGMTRRepeat::GetRepeatAngle;
+    using CGMTRRepeat::GetRepeatType;
 
     /// Sets the line angle (radians, counter-clockwise from +x), the repeat
     /// space (coordinate units; negative steps against the angle) and the
@@ -44,6 +47,13 @@ public:
     /// Sets the repeat space (coordinate units; a negative space steps
     /// against the line angle), without any check.
     void PutRepeatSpace(double space);
+
+    /// @name Const forms
+    /// The getters above as const operations (same values).
+    ///@{
+    double GetLineAngle() const;
+    double GetRepeatSpace() const;
+    ///@}
 
 protected:
     /// A new linear pattern with this one's angle, space and own count and

@@ -64,6 +64,22 @@ public:
     /// scale have already been written. A NaN matrix gives NaN outputs and 1.
     int GetComponent(double* scale, double* rotation, int* mirror, CGMTRVector2D* transfer);
 
+    /// @name Const forms
+    /// The members above whose arguments are only read, taking them as const
+    /// (so a const transform can be copied and const points and vectors
+    /// passed), and the read-only members as const operations. Each runs the
+    /// same code as its non-const form and gives the same bits.
+    ///@{
+    CGMTRTransform2D(CGMTRTransform2D const& other);
+    void operator=(CGMTRTransform2D const& other);
+    CGMTRMatrix2D GetTrMatrix2D() const;
+    void Mirror(CGMTRPoint2D const& point, CGMTRVector2D const& direction);
+    void Scale(CGMTRPoint2D const& centre, double factor);
+    void Rotate(CGMTRPoint2D const& centre, double angle);
+    void Transfer(CGMTRVector2D const& v);
+    int GetComponent(double* scale, double* rotation, int* mirror, CGMTRVector2D* transfer) const;
+    ///@}
+
 private:
     CGMTRMatrix2D matrix;
 };

@@ -119,6 +119,24 @@ public:
     /// The negation of operator==.
     int operator!=(CGMTRVector2D const& v);
 
+    /// @name Const forms
+    /// The read-only members above that are not const operations, callable on
+    /// const vectors and temporaries. Each runs the same code as its non-const
+    /// form and gives the same bits.
+    ///@{
+    double LengthSquare() const;
+    CGMTRVector2D Orthogonal() const;
+    CGMTRVector2D operator-() const;
+    CGMTRVector2D operator+(CGMTRVector2D const& v) const;
+    CGMTRVector2D operator-(CGMTRVector2D const& v) const;
+    CGMTRVector2D operator+(double d) const;
+    CGMTRVector2D operator-(double d) const;
+    CGMTRVector2D operator*(double d) const;
+    CGMTRVector2D operator/(double d) const;
+    int operator==(CGMTRVector2D const& v) const;
+    int operator!=(CGMTRVector2D const& v) const;
+    ///@}
+
 private:
     double x;
     double y;

@@ -71,6 +71,15 @@ public:
     /// Sets the z field.
     void Z(double const& z);
 
+    /// @name Const forms
+    /// The read-only members above that are not const operations, callable on
+    /// const objects and temporaries. Each runs the same code as its non-const
+    /// form and gives the same bits.
+    ///@{
+    int operator==(CGMTRVector3D const& v) const;
+    int operator!=(CGMTRVector3D const& v) const;
+    ///@}
+
 private:
     double x;
     double y;

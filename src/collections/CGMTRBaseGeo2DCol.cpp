@@ -86,3 +86,11 @@ void CGMTRBaseGeo2DCol::Clear() {
     m_count = 0;
     DeleteEntities(m_items, count);
 }
+
+int CGMTRBaseGeo2DCol::GetCount() const {
+    return const_cast<CGMTRBaseGeo2DCol&>(*this).GetCount();
+}
+
+const CGMTRBaseGeo2D* CGMTRBaseGeo2DCol::get_Item(long index) const {
+    return const_cast<CGMTRBaseGeo2DCol&>(*this).get_Item(index);
+}

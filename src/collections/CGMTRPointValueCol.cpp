@@ -65,3 +65,19 @@ int CGMTRPointValueCol::put_Item(long index, tagGMTRPointValue& record) {
 void CGMTRPointValueCol::Clear() {
     m_count = 0;
 }
+
+int CGMTRPointValueCol::GetCount() const {
+    return const_cast<CGMTRPointValueCol&>(*this).GetCount();
+}
+
+int CGMTRPointValueCol::get_Item(long index, tagGMTRPointValue& record) const {
+    return const_cast<CGMTRPointValueCol&>(*this).get_Item(index, record);
+}
+
+int CGMTRPointValueCol::Add(const tagGMTRPointValue& record) {
+    return Add(const_cast<tagGMTRPointValue&>(record));
+}
+
+int CGMTRPointValueCol::put_Item(long index, const tagGMTRPointValue& record) {
+    return put_Item(index, const_cast<tagGMTRPointValue&>(record));
+}

@@ -147,3 +147,7 @@ void CGMTRLine2D::FGetCrossPoint(CGMTRBaseGeo2D* other, CGMTRPoint2DCol& points)
         break;
     }
 }
+
+void CGMTRLine2D::GetCrossPoint(const CGMTRLine2D& other, CGMTRPoint2DCol& points) const {
+    GetCrossPoint(const_cast<CGMTRLine2D&>(other), points);
+}

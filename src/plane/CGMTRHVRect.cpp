@@ -200,3 +200,28 @@ bool CGMTRHVRect::Intersect(CGMTRHVRect b, CGMTRHVRect& out) const {
     out.top = (b.top < top) ? b.top : top;
     return true;
 }
+
+// Const forms: the same members with arguments and this rectangle only read.
+CGMTRHVRect::CGMTRHVRect(CGMTRPoint2D const& p1, CGMTRPoint2D const& p2)
+    : CGMTRHVRect(const_cast<CGMTRPoint2D&>(p1), const_cast<CGMTRPoint2D&>(p2)) {}
+CGMTRPoint2D CGMTRHVRect::TopLeft() const {
+    return const_cast<CGMTRHVRect&>(*this).TopLeft();
+}
+CGMTRPoint2D CGMTRHVRect::TopRight() const {
+    return const_cast<CGMTRHVRect&>(*this).TopRight();
+}
+CGMTRPoint2D CGMTRHVRect::BottomLeft() const {
+    return const_cast<CGMTRHVRect&>(*this).BottomLeft();
+}
+CGMTRPoint2D CGMTRHVRect::BottomRight() const {
+    return const_cast<CGMTRHVRect&>(*this).BottomRight();
+}
+CGMTRPoint2D CGMTRHVRect::Center() const {
+    return const_cast<CGMTRHVRect&>(*this).Center();
+}
+void CGMTRHVRect::SortCorners(CGMTRPoint2D const& p1, CGMTRPoint2D const& p2) {
+    SortCorners(const_cast<CGMTRPoint2D&>(p1), const_cast<CGMTRPoint2D&>(p2));
+}
+void CGMTRHVRect::Combine(CGMTRHVRect const& other) {
+    Combine(const_cast<CGMTRHVRect&>(other));
+}

@@ -194,3 +194,41 @@ void CGMTRPoint2D::Mirror(CGMTRPoint2D const& point, CGMTRVector2D const& direct
     m.SetToMirror(point, direction);
     *this *= m;
 }
+
+// Const forms: the same members, called on a point that is not changed.
+void CGMTRPoint2D::Components(double* px, double* py) const {
+    const_cast<CGMTRPoint2D&>(*this).Components(px, py);
+}
+int CGMTRPoint2D::operator==(CGMTRPoint2D const& q) const {
+    return const_cast<CGMTRPoint2D&>(*this) == q;
+}
+int CGMTRPoint2D::operator!=(CGMTRPoint2D const& q) const {
+    return const_cast<CGMTRPoint2D&>(*this) != q;
+}
+CGMTRPoint2D CGMTRPoint2D::operator-() const {
+    return -const_cast<CGMTRPoint2D&>(*this);
+}
+CGMTRPoint2D CGMTRPoint2D::operator+(CGMTRPoint2D const& q) const {
+    return const_cast<CGMTRPoint2D&>(*this) + q;
+}
+CGMTRPoint2D CGMTRPoint2D::operator-(CGMTRPoint2D const& q) const {
+    return const_cast<CGMTRPoint2D&>(*this) - q;
+}
+CGMTRPoint2D CGMTRPoint2D::operator+(CGMTRVector2D const& v) const {
+    return const_cast<CGMTRPoint2D&>(*this) + v;
+}
+CGMTRPoint2D CGMTRPoint2D::operator-(CGMTRVector2D const& v) const {
+    return const_cast<CGMTRPoint2D&>(*this) - v;
+}
+CGMTRPoint2D CGMTRPoint2D::operator+(double const& d) const {
+    return const_cast<CGMTRPoint2D&>(*this) + d;
+}
+CGMTRPoint2D CGMTRPoint2D::operator-(double const& d) const {
+    return const_cast<CGMTRPoint2D&>(*this) - d;
+}
+CGMTRPoint2D CGMTRPoint2D::operator*(double const& d) const {
+    return const_cast<CGMTRPoint2D&>(*this) * d;
+}
+CGMTRPoint2D CGMTRPoint2D::operator/(double const& d) const {
+    return const_cast<CGMTRPoint2D&>(*this) / d;
+}

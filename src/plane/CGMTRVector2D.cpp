@@ -167,3 +167,38 @@ int CGMTRVector2D::operator==(CGMTRVector2D const& v) {
 int CGMTRVector2D::operator!=(CGMTRVector2D const& v) {
     return (*this == v) ? 0 : 1;
 }
+
+// Const forms: the same members, called on a vector that is not changed.
+double CGMTRVector2D::LengthSquare() const {
+    return const_cast<CGMTRVector2D&>(*this).LengthSquare();
+}
+CGMTRVector2D CGMTRVector2D::Orthogonal() const {
+    return const_cast<CGMTRVector2D&>(*this).Orthogonal();
+}
+CGMTRVector2D CGMTRVector2D::operator-() const {
+    return -const_cast<CGMTRVector2D&>(*this);
+}
+CGMTRVector2D CGMTRVector2D::operator+(CGMTRVector2D const& v) const {
+    return const_cast<CGMTRVector2D&>(*this) + v;
+}
+CGMTRVector2D CGMTRVector2D::operator-(CGMTRVector2D const& v) const {
+    return const_cast<CGMTRVector2D&>(*this) - v;
+}
+CGMTRVector2D CGMTRVector2D::operator+(double d) const {
+    return const_cast<CGMTRVector2D&>(*this) + d;
+}
+CGMTRVector2D CGMTRVector2D::operator-(double d) const {
+    return const_cast<CGMTRVector2D&>(*this) - d;
+}
+CGMTRVector2D CGMTRVector2D::operator*(double d) const {
+    return const_cast<CGMTRVector2D&>(*this) * d;
+}
+CGMTRVector2D CGMTRVector2D::operator/(double d) const {
+    return const_cast<CGMTRVector2D&>(*this) / d;
+}
+int CGMTRVector2D::operator==(CGMTRVector2D const& v) const {
+    return const_cast<CGMTRVector2D&>(*this) == v;
+}
+int CGMTRVector2D::operator!=(CGMTRVector2D const& v) const {
+    return const_cast<CGMTRVector2D&>(*this) != v;
+}

@@ -176,3 +176,32 @@ CGMTRRepeat* CGMTRRepeat::Clone() {
     }
     return head;
 }
+
+// Const forms: the same members, called on a chain that none of them changes.
+long CGMTRRepeat::GetCount() const {
+    return const_cast<CGMTRRepeat&>(*this).GetCount();
+}
+long CGMTRRepeat::GetCurrentCount() const {
+    return const_cast<CGMTRRepeat&>(*this).GetCurrentCount();
+}
+CGMTRPoint2D CGMTRRepeat::GetRepeatPoint(long index, const CGMTRPoint2D& point,
+                                         const CGMTRPoint2D& ref) const {
+    return const_cast<CGMTRRepeat&>(*this).GetRepeatPoint(index, point, ref);
+}
+void CGMTRRepeat::GetRepeatPoint2(long index, const double& x, const double& y, double* outX,
+                                  double* outY, const CGMTRPoint2D& ref) const {
+    const_cast<CGMTRRepeat&>(*this).GetRepeatPoint2(index, const_cast<double&>(x),
+                                                    const_cast<double&>(y), outX, outY, ref);
+}
+double CGMTRRepeat::GetRepeatAngle(long index, double angle) const {
+    return const_cast<CGMTRRepeat&>(*this).GetRepeatAngle(index, angle);
+}
+CGMTRRepeat* CGMTRRepeat::GetRepeat() const {
+    return const_cast<CGMTRRepeat&>(*this).GetRepeat();
+}
+tagGMTRRepeatType CGMTRRepeat::GetRepeatType() const {
+    return const_cast<CGMTRRepeat&>(*this).GetRepeatType();
+}
+CGMTRRepeat* CGMTRRepeat::Clone() const {
+    return const_cast<CGMTRRepeat&>(*this).Clone();
+}

@@ -110,3 +110,16 @@ void CGMTRRepeatArc2D::GetOutputPt(long index, const double& x, const double& y,
     outX = px + dx;
     outY = py + dy;
 }
+
+double CGMTRRepeatArc2D::GetSpaceAngle() const {
+    return const_cast<CGMTRRepeatArc2D&>(*this).GetSpaceAngle();
+}
+CGMTRPoint2D CGMTRRepeatArc2D::GetOriginPt() const {
+    return const_cast<CGMTRRepeatArc2D&>(*this).GetOriginPt();
+}
+void CGMTRRepeatArc2D::GetOriginPt2(double& x, double& y) const {
+    const_cast<CGMTRRepeatArc2D&>(*this).GetOriginPt2(x, y);
+}
+void CGMTRRepeatArc2D::SetOriginPt(const CGMTRPoint2D& origin) {
+    SetOriginPt(const_cast<CGMTRPoint2D&>(origin));
+}

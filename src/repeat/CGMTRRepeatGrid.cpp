@@ -107,3 +107,19 @@ void CGMTRRepeatGrid::GetOutputPt(long index, const double& x, const double& y, 
     gmtr_repeat_detail::PlaceGrid(index, x, y, m_dSpaceX, m_dSpaceY, m_dBaseAngle, m_nRepeatX, outX,
                                   outY);
 }
+
+double CGMTRRepeatGrid::GetSpaceX() const {
+    return const_cast<CGMTRRepeatGrid&>(*this).GetSpaceX();
+}
+double CGMTRRepeatGrid::GetSpaceY() const {
+    return const_cast<CGMTRRepeatGrid&>(*this).GetSpaceY();
+}
+double CGMTRRepeatGrid::GetBaseAngle() const {
+    return const_cast<CGMTRRepeatGrid&>(*this).GetBaseAngle();
+}
+long CGMTRRepeatGrid::GetRepeatX() const {
+    return const_cast<CGMTRRepeatGrid&>(*this).GetRepeatX();
+}
+long CGMTRRepeatGrid::GetRepeatY() const {
+    return const_cast<CGMTRRepeatGrid&>(*this).GetRepeatY();
+}

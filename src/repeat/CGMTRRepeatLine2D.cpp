@@ -62,3 +62,10 @@ void CGMTRRepeatLine2D::GetOutputPt(long index, const double& x, const double& y
                                     double& outY, const CGMTRPoint2D&) {
     gmtr_repeat_detail::PlaceLine(index, x, y, m_dLineAngle, m_dRepeatSpace, outX, outY);
 }
+
+double CGMTRRepeatLine2D::GetLineAngle() const {
+    return const_cast<CGMTRRepeatLine2D&>(*this).GetLineAngle();
+}
+double CGMTRRepeatLine2D::GetRepeatSpace() const {
+    return const_cast<CGMTRRepeatLine2D&>(*this).GetRepeatSpace();
+}

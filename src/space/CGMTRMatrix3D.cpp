@@ -63,3 +63,17 @@ void CGMTRMatrix3D::SetSingleValue(short i, short j, double const& value) {
 double CGMTRMatrix3D::GetSingleValue(short i, short j) const {
     return m[i][j];
 }
+
+// Const forms: the same members, called on a matrix that is not changed.
+double CGMTRMatrix3D::ProductOfRow(short i, short j) const {
+    return const_cast<CGMTRMatrix3D&>(*this).ProductOfRow(i, j);
+}
+int CGMTRMatrix3D::IsOrthogonal() const {
+    return const_cast<CGMTRMatrix3D&>(*this).IsOrthogonal();
+}
+double CGMTRMatrix3D::GetDeterminant() const {
+    return const_cast<CGMTRMatrix3D&>(*this).GetDeterminant();
+}
+double CGMTRMatrix3D::GetSubDet(short i, short j) const {
+    return const_cast<CGMTRMatrix3D&>(*this).GetSubDet(i, j);
+}

@@ -152,3 +152,14 @@ void CGMTRPoint3D::Y(double const& y_) {
 void CGMTRPoint3D::Z(double const& z_) {
     z = z_;
 }
+
+// Const forms: the same members, called on a point that is not changed.
+int CGMTRPoint3D::operator==(CGMTRPoint3D const& q) const {
+    return const_cast<CGMTRPoint3D&>(*this) == q;
+}
+int CGMTRPoint3D::operator!=(CGMTRPoint3D const& q) const {
+    return const_cast<CGMTRPoint3D&>(*this) != q;
+}
+double CGMTRPoint3D::Distance3D(CGMTRPoint3D const& q) const {
+    return const_cast<CGMTRPoint3D&>(*this).Distance3D(q);
+}

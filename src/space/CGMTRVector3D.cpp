@@ -94,3 +94,11 @@ void CGMTRVector3D::Y(double const& y_) {
 void CGMTRVector3D::Z(double const& z_) {
     z = z_;
 }
+
+// Const forms: the same members, called on a vector that is not changed.
+int CGMTRVector3D::operator==(CGMTRVector3D const& v) const {
+    return const_cast<CGMTRVector3D&>(*this) == v;
+}
+int CGMTRVector3D::operator!=(CGMTRVector3D const& v) const {
+    return const_cast<CGMTRVector3D&>(*this) != v;
+}

@@ -58,3 +58,12 @@ CGMTRMatrix2D CGMTRCoorMatrix::GetTrMatrix() {
     m.Transfer(transfer);
     return m;
 }
+
+// Const forms: the same members, called on a coordinate system that is not
+// changed.
+int CGMTRCoorMatrix::IsTransformed() const {
+    return const_cast<CGMTRCoorMatrix&>(*this).IsTransformed();
+}
+CGMTRMatrix2D CGMTRCoorMatrix::GetTrMatrix() const {
+    return const_cast<CGMTRCoorMatrix&>(*this).GetTrMatrix();
+}

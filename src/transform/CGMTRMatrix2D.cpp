@@ -203,3 +203,20 @@ void CGMTRMatrix2D::Mirror(CGMTRPoint2D const& p, CGMTRVector2D const& v) {
     r.SetToMirror(p, v);
     *this *= r;
 }
+
+// Const forms: the same members, called on a matrix that is not changed.
+CGMTRMatrix2D CGMTRMatrix2D::operator*(CGMTRMatrix2D B) const {
+    return const_cast<CGMTRMatrix2D&>(*this) * B;
+}
+double CGMTRMatrix2D::GetDeterminant() const {
+    return const_cast<CGMTRMatrix2D&>(*this).GetDeterminant();
+}
+double CGMTRMatrix2D::GetSubDet(short i, short j) const {
+    return const_cast<CGMTRMatrix2D&>(*this).GetSubDet(i, j);
+}
+double CGMTRMatrix2D::ProductOfRow(short i, short j) const {
+    return const_cast<CGMTRMatrix2D&>(*this).ProductOfRow(i, j);
+}
+int CGMTRMatrix2D::IsOrthogonal() const {
+    return const_cast<CGMTRMatrix2D&>(*this).IsOrthogonal();
+}

@@ -71,3 +71,29 @@ int CGMTRTransform2D::GetComponent(double* scale, double* rotation, int* mirror,
     *rotation = a;
     return 1;
 }
+
+// Const forms: the same members with arguments and this transform only read.
+CGMTRTransform2D::CGMTRTransform2D(CGMTRTransform2D const& other)
+    : CGMTRTransform2D(const_cast<CGMTRTransform2D&>(other)) {}
+void CGMTRTransform2D::operator=(CGMTRTransform2D const& other) {
+    *this = const_cast<CGMTRTransform2D&>(other);
+}
+CGMTRMatrix2D CGMTRTransform2D::GetTrMatrix2D() const {
+    return const_cast<CGMTRTransform2D&>(*this).GetTrMatrix2D();
+}
+void CGMTRTransform2D::Mirror(CGMTRPoint2D const& point, CGMTRVector2D const& direction) {
+    Mirror(const_cast<CGMTRPoint2D&>(point), const_cast<CGMTRVector2D&>(direction));
+}
+void CGMTRTransform2D::Scale(CGMTRPoint2D const& centre, double factor) {
+    Scale(const_cast<CGMTRPoint2D&>(centre), factor);
+}
+void CGMTRTransform2D::Rotate(CGMTRPoint2D const& centre, double angle) {
+    Rotate(const_cast<CGMTRPoint2D&>(centre), angle);
+}
+void CGMTRTransform2D::Transfer(CGMTRVector2D const& v) {
+    Transfer(const_cast<CGMTRVector2D&>(v));
+}
+int CGMTRTransform2D::GetComponent(double* scale, double* rotation, int* mirror,
+                                   CGMTRVector2D* transfer) const {
+    return const_cast<CGMTRTransform2D&>(*this).GetComponent(scale, rotation, mirror, transfer);
+}
