@@ -1,0 +1,1 @@
+from ._gmtrrt import *  # noqa: F401,F403
