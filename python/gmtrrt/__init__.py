@@ -94,6 +94,8 @@ for _cls in (BaseGeo2D, Point2DCol, BaseGeo2DCol, PointValueCol, HVRect, Repeat)
 
 # The two transform classes have no C++ equality; compare what they hold.
 def _same_state(self, other):
+    """Exactly the same stored values, read as for pickling (CGMTRTransform2D::GetTrMatrix2D;
+    CGMTRCoorMatrix::GetIsInverse, GetRotate, GetTransfer)."""
     if type(self) is not type(other):
         return NotImplemented
     return self.__getstate__() == other.__getstate__()
