@@ -6,9 +6,11 @@ GMTRRT_BUILD_PYTHON) and copied into the package; the extension finds the
 library beside itself (rpath $ORIGIN).
 
 Environment: GMTRRT_SOURCE_DIR overrides the CMake source tree (default: the
-parent of this directory), GMTRRT_BUILD_JOBS the parallel build jobs (2).
+parent of this directory), GMTRRT_BUILD_JOBS the parallel build jobs (2), and
+GMTRRT_CMAKE_ARGS adds CMake options (for example -DGMTRRT_WERROR=ON).
 """
 import os
+import shlex
 import shutil
 import subprocess
 import sys
@@ -40,6 +42,7 @@ class CMakeBuild(build_ext):
             "-DGMTRRT_BUILD_TESTS=OFF",
             "-DGMTRRT_BUILD_EXAMPLES=OFF",
             f"-DPython3_EXECUTABLE={sys.executable}",
+            *shlex.split(os.environ.get("GMTRRT_CMAKE_ARGS", "")),
         ])
         jobs = os.environ.get("GMTRRT_BUILD_JOBS", "2")
         subprocess.check_call(["cmake", "--build", str(build_dir), "--target", "_gmtrrt",
