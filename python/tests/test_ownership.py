@@ -1,6 +1,6 @@
 """Entities in a BaseGeo2DCol and patterns in a repeat chain are never shared
 with Python objects, so no order of del, reassignment, clear or garbage
-collection can free one twice or reach a freed one. CI runs this file under
+collection can free one twice or reach a freed one. CI runs the suite under
 valgrind as well."""
 import copy
 import gc
