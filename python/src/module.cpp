@@ -48,14 +48,14 @@ short check_matrix_index(long index) {
 
 namespace {
 
-struct ResultSpec {
+struct ResultType {
     Result which;
     const char* name;
     const char* fields;
     const char* doc;
 };
 
-const ResultSpec kResults[] = {
+const ResultType kResults[] = {
     {Result::RectBox, "RectBox", "min_x max_x max_y min_y",
      "Bounding box of an entity, in the order CGMTRBaseGeo2D::GetRectBox writes it."},
     {Result::LineFillet, "LineFillet", "on_line on_arc center",
@@ -83,13 +83,13 @@ py::handle g_result_types[sizeof kResults / sizeof kResults[0]];
 
 void make_result_types(py::module_& m) {
     py::object namedtuple = py::module_::import("collections").attr("namedtuple");
-    for (const ResultSpec& spec : kResults) {
-        py::object type = namedtuple(spec.name, spec.fields);
+    for (const ResultType& result : kResults) {
+        py::object type = namedtuple(result.name, result.fields);
         type.attr("__module__") = "gmtrrt";
-        type.attr("__doc__") = spec.doc;
-        m.attr(spec.name) = type;
+        type.attr("__doc__") = result.doc;
+        m.attr(result.name) = type;
         // The module attribute keeps the type alive for the module's lifetime.
-        g_result_types[static_cast<int>(spec.which)] = type;
+        g_result_types[static_cast<int>(result.which)] = type;
     }
 }
 

@@ -114,6 +114,18 @@ def test_arc_fillet_touches_both_arcs_or_is_none():
     assert near(touching.center, (2, 0)) and near(touching.on_other, (3, 0))
 
 
+def test_arc_fillet_with_only_a_centre_reports_no_touching_points():
+    # The search circles (radius 3 about the origin, 6 about (9, 0)) touch at
+    # (3, 0), the end of the other arc. The centre comes back within rounding
+    # of that point, but its direction from the other arc's centre falls
+    # 1e-8 rad beyond the arc's end, so the library writes only the centre.
+    circle = g.Arc2D(radius=2, sweep=g.TWO_PI)
+    other = g.Arc2D(center=(9, 0), radius=5, start=-math.pi / 3, sweep=-2 * math.pi / 3)
+    f = circle.arc_tangency_distance(other, 1.0)
+    assert f.on_this is None and f.on_other is None
+    assert near(f.center, (3, 0), 1e-7)
+
+
 @pytest.mark.parametrize("a,b,expected", [
     ((0, 90), (45, 90), (0, 135)),
     ((0, 90), (90, 90), (0, 180)),

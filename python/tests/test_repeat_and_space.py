@@ -1,5 +1,5 @@
-"""Repeat chains and the space family against positions computed here from
-their definitions (copy numbers, serpentine grid order, rotations)."""
+"""Repeat chains and the space family against positions computed here from the
+documented placement rules (copy numbers, serpentine grid order, rotations)."""
 import copy
 import math
 import pickle
