@@ -61,8 +61,7 @@ py::array_t<double> repeat_points(CGMTRRepeat& pattern, const CGMTRPoint2D& poin
     {
         py::gil_scoped_release unlocked;
         for (py::ssize_t i = 0; i < n; ++i)
-            chain->GetRepeatPoint2(static_cast<long>(i), x, y, &o[2 * i], &o[2 * i + 1],
-                                   reference);
+            chain->GetRepeatPoint2(static_cast<long>(i), x, y, &o[2 * i], &o[2 * i + 1], reference);
     }
     return out;
 }

@@ -121,7 +121,8 @@ void bind_points() {
         .def(
             "__getitem__",
             [](const PC& c, long i) { return point_at(c, check_index(i, c.GetCount())); },
-            "index"_a, "A copy of the point; IndexError for a bad index (CGMTRPoint2DCol::get_Item).")
+            "index"_a,
+            "A copy of the point; IndexError for a bad index (CGMTRPoint2DCol::get_Item).")
         .def(
             "__getitem__",
             [](const PC& c, const py::slice& s) {
@@ -134,16 +135,16 @@ void bind_points() {
         .def(
             "__setitem__",
             [](PC& c, long i, const P& p) { c.put_Item(check_index(i, c.GetCount()), p); },
-            "index"_a, "point"_a, "Overwrites a point; IndexError for a bad index "
-                                  "(CGMTRPoint2DCol::put_Item).")
+            "index"_a, "point"_a,
+            "Overwrites a point; IndexError for a bad index "
+            "(CGMTRPoint2DCol::put_Item).")
         .def(
-            "__delitem__", [](PC& c, long i) { c.Remove(check_index(i, c.GetCount())); },
-            "index"_a, "Removes a point; IndexError for a bad index (CGMTRPoint2DCol::Remove).")
+            "__delitem__", [](PC& c, long i) { c.Remove(check_index(i, c.GetCount())); }, "index"_a,
+            "Removes a point; IndexError for a bad index (CGMTRPoint2DCol::Remove).")
         .def(
             "__iter__", [](const PC& c) { return py::iter(to_list(c)); },
             "Iterates over copies of the points (CGMTRPoint2DCol::get_Item).")
-        .def("__repr__", &points_repr,
-             "Point2DCol([(x, y), ...]) (CGMTRPoint2DCol::get_Item).")
+        .def("__repr__", &points_repr, "Point2DCol([(x, y), ...]) (CGMTRPoint2DCol::get_Item).")
         .def(py::pickle(
             [](const PC& c) { return py::make_tuple(points_to_array(c).attr("tolist")()); },
             [](const py::tuple& t) { return points_from(t[0]); }));
@@ -252,8 +253,7 @@ py::tuple record_state(const PV& r) {
 }
 
 std::string record_repr(const PV& r) {
-    return "PointValue(" + fmt(r.x) + ", " + fmt(r.y) + ", " + fmt_xy(r.value[0], r.value[1]) +
-           ")";
+    return "PointValue(" + fmt(r.x) + ", " + fmt(r.y) + ", " + fmt_xy(r.value[0], r.value[1]) + ")";
 }
 
 PV record_at(VC& c, long i) {
@@ -264,8 +264,7 @@ PV record_at(VC& c, long i) {
 
 void bind_records() {
     auto r = existing<PV>();
-    r.def(py::init(&make_record), "x"_a = 0.0, "y"_a = 0.0,
-          "value"_a = py::make_tuple(0.0, 0.0),
+    r.def(py::init(&make_record), "x"_a = 0.0, "y"_a = 0.0, "value"_a = py::make_tuple(0.0, 0.0),
           "A record: the point (x, y) and two single-precision values. Builds a "
           "tagGMTRPointValue.")
         .def_readwrite("x", &PV::x, "x coordinate (tagGMTRPointValue::x).")
@@ -286,7 +285,8 @@ void bind_records() {
     add_copy<PV>(r);
 
     auto c = existing<VC>();
-    c.def(py::init<>(), "Empty, used-value count 0. Wraps CGMTRPointValueCol::CGMTRPointValueCol().")
+    c.def(py::init<>(),
+          "Empty, used-value count 0. Wraps CGMTRPointValueCol::CGMTRPointValueCol().")
         .def_property("used_value_count", &VC::GetUsedValueCount, &VC::SetUsedValueCount,
                       "How many of each record's values are in use, stored for the host. Wraps "
                       "CGMTRPointValueCol::GetUsedValueCount / SetUsedValueCount.")
@@ -298,8 +298,7 @@ void bind_records() {
              "Copies the record at the index into `record`; 1, or 0 for a bad index. Wraps "
              "CGMTRPointValueCol::get_Item.")
         .def(
-            "put_item", [](VC& c, long i, PV r) { return c.put_Item(i, r); }, "index"_a,
-            "record"_a,
+            "put_item", [](VC& c, long i, PV r) { return c.put_Item(i, r); }, "index"_a, "record"_a,
             "Overwrites the record at the index; 1, or 0 for a bad index. Wraps "
             "CGMTRPointValueCol::put_Item.")
         .def("clear", &VC::Clear,
@@ -309,13 +308,14 @@ void bind_records() {
             "Number of records (CGMTRPointValueCol::GetCount).")
         .def(
             "__getitem__", [](VC& c, long i) { return record_at(c, check_index(i, c.GetCount())); },
-            "index"_a, "A copy of the record; IndexError for a bad index "
-                       "(CGMTRPointValueCol::get_Item).")
+            "index"_a,
+            "A copy of the record; IndexError for a bad index "
+            "(CGMTRPointValueCol::get_Item).")
         .def(
-            "__setitem__",
-            [](VC& c, long i, PV r) { c.put_Item(check_index(i, c.GetCount()), r); }, "index"_a,
-            "record"_a, "Overwrites a record; IndexError for a bad index "
-                        "(CGMTRPointValueCol::put_Item).")
+            "__setitem__", [](VC& c, long i, PV r) { c.put_Item(check_index(i, c.GetCount()), r); },
+            "index"_a, "record"_a,
+            "Overwrites a record; IndexError for a bad index "
+            "(CGMTRPointValueCol::put_Item).")
         .def(
             "__iter__",
             [](VC& c) {

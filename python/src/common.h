@@ -46,15 +46,26 @@ template <class T, class... Options> py::class_<T, Options...> existing() {
 std::string fmt(double v);
 // "(x, y)" with fmt'd coordinates.
 std::string fmt_xy(double x, double y);
-inline std::string fmt_point(const CGMTRPoint2D& p) { return fmt_xy(p.X(), p.Y()); }
-inline std::string fmt_vector(const CGMTRVector2D& v) { return fmt_xy(v.X(), v.Y()); }
+inline std::string fmt_point(const CGMTRPoint2D& p) {
+    return fmt_xy(p.X(), p.Y());
+}
+inline std::string fmt_vector(const CGMTRVector2D& v) {
+    return fmt_xy(v.X(), v.Y());
+}
 
 // The points of a collection as a Python list of Point2D.
 py::list to_list(const CGMTRPoint2DCol& points);
 
 // Named tuple types returned by queries with several outputs. They are created
 // once at import (make_result_types) and live as attributes of the module.
-enum class Result { RectBox, LineFillet, ArcFillet, JunctionAngles, TransformComponents, Crossings };
+enum class Result {
+    RectBox,
+    LineFillet,
+    ArcFillet,
+    JunctionAngles,
+    TransformComponents,
+    Crossings
+};
 void make_result_types(py::module_& m);
 py::handle result_type(Result which);
 

@@ -312,8 +312,7 @@ void bind_line() {
             "JunctionAngles(this_angle, other_angle) of this segment and the arc at their "
             "common end point. Wraps CGMTRLine2D::GetLineArcAngle.")
         .def(
-            "__eq__",
-            [](const L& a, const L& b) { return line_state(a).equal(line_state(b)); },
+            "__eq__", [](const L& a, const L& b) { return line_state(a).equal(line_state(b)); },
             py::is_operator(),
             "The same base point and base vector, exactly (CGMTRLine2D::get_BasePoint, "
             "get_BaseVector); the library defines no entity equality.")
@@ -326,14 +325,13 @@ void bind_line() {
 
 void bind_arc() {
     auto c = existing<A, B>();
-    c.def(py::init(&arc_make), "center"_a = P(), "radius"_a = 1.0, "start"_a = 0.0,
-          "sweep"_a = 0.0,
+    c.def(py::init(&arc_make), "center"_a = P(), "radius"_a = 1.0, "start"_a = 0.0, "sweep"_a = 0.0,
           "The arc of the circle (center, radius) from the start angle turning by the signed "
           "sweep (radians). Built with CGMTRArc2D::PutBasePoint, PutRadius, PutBaseAngle, then "
           "PutSweepAngle, so the order of the keywords does not matter; a sweep of 2pi makes a "
           "full circle. The defaults give the C++ default arc.")
-        .def_static("from_vectors", &arc_from_vectors, "center"_a, "base_vector"_a,
-                    "mid_vector"_a, "full_circle"_a = false,
+        .def_static("from_vectors", &arc_from_vectors, "center"_a, "base_vector"_a, "mid_vector"_a,
+                    "full_circle"_a = false,
                     "The arc from its stored fields: centre, start radius vector, mid "
                     "direction vector and full-circle flag. Built with "
                     "CGMTRArc2D::PutBaseVector, PutSweepAngle, PutMidVector, PutBasePoint.")
@@ -439,8 +437,7 @@ void bind_arc() {
             "JunctionAngles(this_angle, other_angle) of the two arcs at their common end point. "
             "Wraps CGMTRArc2D::GetArcArcAngle.")
         .def(
-            "__eq__",
-            [](const A& a, const A& b) { return arc_state(a).equal(arc_state(b)); },
+            "__eq__", [](const A& a, const A& b) { return arc_state(a).equal(arc_state(b)); },
             py::is_operator(),
             "The same centre, base vector, mid vector and full-circle flag, exactly "
             "(CGMTRArc2D getters); the library defines no entity equality.")

@@ -19,7 +19,9 @@ std::string fmt(double v) {
     return py::str(py::repr(py::float_(v)));
 }
 
-std::string fmt_xy(double x, double y) { return "(" + fmt(x) + ", " + fmt(y) + ")"; }
+std::string fmt_xy(double x, double y) {
+    return "(" + fmt(x) + ", " + fmt(y) + ")";
+}
 
 py::list to_list(const CGMTRPoint2DCol& points) {
     const int n = points.GetCount();
@@ -93,7 +95,9 @@ void make_result_types(py::module_& m) {
     }
 }
 
-py::handle result_type(Result which) { return g_result_types[static_cast<int>(which)]; }
+py::handle result_type(Result which) {
+    return g_result_types[static_cast<int>(which)];
+}
 
 } // namespace gmtrpy
 

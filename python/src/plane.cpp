@@ -39,17 +39,19 @@ template <class T> double coordinate(const T& v, long i) {
 }
 
 void declare(py::module_& m) {
-    py::class_<CGMTRPoint2D>(m, "Point2D",
-                    "A plane position (x, y); the default is the origin. Wraps CGMTRPoint2D.\n\n"
-                    "Unpacks like a tuple (x, y = p); tuples and lists of two numbers are "
-                    "accepted wherever a Point2D is expected. == is the library's tolerant "
-                    "comparison (sum of coordinate differences below TOL), so points are not "
-                    "hashable.");
-    py::class_<CGMTRVector2D>(m, "Vector2D",
-                    "A plane direction or displacement (x, y); the default is (1, 0). Wraps "
-                    "CGMTRVector2D.\n\nUnpacks like a tuple; tuples and lists of two numbers are "
-                    "accepted wherever a Vector2D is expected. == compares each component within "
-                    "TOL. Nothing checks for zero length: normalising a zero vector gives NaN.");
+    py::class_<CGMTRPoint2D>(
+        m, "Point2D",
+        "A plane position (x, y); the default is the origin. Wraps CGMTRPoint2D.\n\n"
+        "Unpacks like a tuple (x, y = p); tuples and lists of two numbers are "
+        "accepted wherever a Point2D is expected. == is the library's tolerant "
+        "comparison (sum of coordinate differences below TOL), so points are not "
+        "hashable.");
+    py::class_<CGMTRVector2D>(
+        m, "Vector2D",
+        "A plane direction or displacement (x, y); the default is (1, 0). Wraps "
+        "CGMTRVector2D.\n\nUnpacks like a tuple; tuples and lists of two numbers are "
+        "accepted wherever a Vector2D is expected. == compares each component within "
+        "TOL. Nothing checks for zero length: normalising a zero vector gives NaN.");
     py::class_<CGMTRHVRect>(
         m, "HVRect",
         "Axis-aligned rectangle (left, bottom, right, top), y up; the default is (0, 0, 0, 0). "
@@ -69,9 +71,11 @@ void bind_point() {
         .def(py::init([](const py::sequence& s) { return from_pair<P>(s, "Point2D"); }), "xy"_a,
              "The point from a sequence (x, y). Builds a CGMTRPoint2D.")
         .def_property(
-            "x", [](const P& o) { return o.X(); }, [](P& p, double v) { p.X(v); }, "The x coordinate. Wraps CGMTRPoint2D::X.")
+            "x", [](const P& o) { return o.X(); }, [](P& p, double v) { p.X(v); },
+            "The x coordinate. Wraps CGMTRPoint2D::X.")
         .def_property(
-            "y", [](const P& o) { return o.Y(); }, [](P& p, double v) { p.Y(v); }, "The y coordinate. Wraps CGMTRPoint2D::Y.")
+            "y", [](const P& o) { return o.Y(); }, [](P& p, double v) { p.Y(v); },
+            "The y coordinate. Wraps CGMTRPoint2D::Y.")
         .def(
             "components",
             [](P& p) {
@@ -202,14 +206,14 @@ void bind_point() {
             "__getitem__", [](const P& p, long i) { return coordinate(p, i); }, "i"_a,
             "x for 0, y for 1 (CGMTRPoint2D::X, CGMTRPoint2D::Y).")
         .def(
-            "__iter__",
-            [](const P& p) { return py::iter(py::make_tuple(p.X(), p.Y())); },
+            "__iter__", [](const P& p) { return py::iter(py::make_tuple(p.X(), p.Y())); },
             "Iterates x then y (CGMTRPoint2D::X, CGMTRPoint2D::Y).")
         .def(
             "__repr__", [](const P& p) { return "Point2D" + fmt_point(p); },
             "Point2D(x, y) (CGMTRPoint2D::X, CGMTRPoint2D::Y).")
-        .def(py::pickle([](const P& p) { return py::make_tuple(p.X(), p.Y()); },
-                        [](const py::tuple& t) { return P(t[0].cast<double>(), t[1].cast<double>()); }));
+        .def(py::pickle(
+            [](const P& p) { return py::make_tuple(p.X(), p.Y()); },
+            [](const py::tuple& t) { return P(t[0].cast<double>(), t[1].cast<double>()); }));
     add_copy<P>(c);
     py::implicitly_convertible<py::tuple, P>();
     py::implicitly_convertible<py::list, P>();
@@ -224,9 +228,11 @@ void bind_vector() {
         .def(py::init([](const py::sequence& s) { return from_pair<V>(s, "Vector2D"); }), "xy"_a,
              "The vector from a sequence (x, y). Builds a CGMTRVector2D.")
         .def_property(
-            "x", [](const V& o) { return o.X(); }, [](V& v, double x) { v.X(x); }, "The x component. Wraps CGMTRVector2D::X.")
+            "x", [](const V& o) { return o.X(); }, [](V& v, double x) { v.X(x); },
+            "The x component. Wraps CGMTRVector2D::X.")
         .def_property(
-            "y", [](const V& o) { return o.Y(); }, [](V& v, double y) { v.Y(y); }, "The y component. Wraps CGMTRVector2D::Y.")
+            "y", [](const V& o) { return o.Y(); }, [](V& v, double y) { v.Y(y); },
+            "The y component. Wraps CGMTRVector2D::Y.")
         .def(
             "components",
             [](const V& v) {
@@ -248,7 +254,8 @@ void bind_vector() {
         .def("angle", &V::Angle, "atan2(y, x). Wraps CGMTRVector2D::Angle.")
         .def("angle_to", &V::AngleTo, "other"_a,
              "other.angle() - angle(), not normalised. Wraps CGMTRVector2D::AngleTo.")
-        .def("is_unit", &V::IsUnit, "1 when the length is 1 within TOL. Wraps CGMTRVector2D::IsUnit.")
+        .def("is_unit", &V::IsUnit,
+             "1 when the length is 1 within TOL. Wraps CGMTRVector2D::IsUnit.")
         .def("is_zero_lengh", &V::IsZeroLengh,
              "1 when the length is below TOL. Wraps CGMTRVector2D::IsZeroLengh.")
         .def("is_orthogonal_to", &V::IsOrthogonalTo, "other"_a,
@@ -347,14 +354,14 @@ void bind_vector() {
             "__getitem__", [](const V& v, long i) { return coordinate(v, i); }, "i"_a,
             "x for 0, y for 1 (CGMTRVector2D::X, CGMTRVector2D::Y).")
         .def(
-            "__iter__",
-            [](const V& v) { return py::iter(py::make_tuple(v.X(), v.Y())); },
+            "__iter__", [](const V& v) { return py::iter(py::make_tuple(v.X(), v.Y())); },
             "Iterates x then y (CGMTRVector2D::X, CGMTRVector2D::Y).")
         .def(
             "__repr__", [](const V& v) { return "Vector2D" + fmt_vector(v); },
             "Vector2D(x, y) (CGMTRVector2D::X, CGMTRVector2D::Y).")
-        .def(py::pickle([](const V& v) { return py::make_tuple(v.X(), v.Y()); },
-                        [](const py::tuple& t) { return V(t[0].cast<double>(), t[1].cast<double>()); }));
+        .def(py::pickle(
+            [](const V& v) { return py::make_tuple(v.X(), v.Y()); },
+            [](const py::tuple& t) { return V(t[0].cast<double>(), t[1].cast<double>()); }));
     add_copy<V>(c);
     py::implicitly_convertible<py::tuple, V>();
     py::implicitly_convertible<py::list, V>();
@@ -421,9 +428,8 @@ void bind_rect() {
             "sort_corners", [](R& r) { r.SortCorners(); },
             "Swaps edges that are out of order. Wraps CGMTRHVRect::SortCorners().")
         .def(
-            "sort_corners",
-            [](R& r, CGMTRPoint2D p1, CGMTRPoint2D p2) { r.SortCorners(p1, p2); }, "p1"_a,
-            "p2"_a,
+            "sort_corners", [](R& r, CGMTRPoint2D p1, CGMTRPoint2D p2) { r.SortCorners(p1, p2); },
+            "p1"_a, "p2"_a,
             "The sorted rectangle spanned by two points. Wraps "
             "CGMTRHVRect::SortCorners(CGMTRPoint2D&, CGMTRPoint2D&).")
         .def("grow", &R::Grow, "factor"_a,
@@ -470,8 +476,8 @@ void bind_rect() {
         .def(
             "__repr__",
             [](const R& r) {
-                return "HVRect(" + fmt(r.Left()) + ", " + fmt(r.Bottom()) + ", " +
-                       fmt(r.Right()) + ", " + fmt(r.Top()) + ")";
+                return "HVRect(" + fmt(r.Left()) + ", " + fmt(r.Bottom()) + ", " + fmt(r.Right()) +
+                       ", " + fmt(r.Top()) + ")";
             },
             "HVRect(left, bottom, right, top) (CGMTRHVRect::Bounds).")
         .def(py::pickle(
@@ -485,7 +491,9 @@ void bind_rect() {
 
 } // namespace
 
-void declare_plane(py::module_& m) { declare(m); }
+void declare_plane(py::module_& m) {
+    declare(m);
+}
 
 void define_plane(py::module_&) {
     bind_point();

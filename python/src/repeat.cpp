@@ -25,9 +25,13 @@ using RS = CGMTRRepeatArcSymmetry2D;
 using RG = CGMTRRepeatGrid;
 using P = CGMTRPoint2D;
 
-std::unique_ptr<R> owned(R* r) { return std::unique_ptr<R>(r); }
+std::unique_ptr<R> owned(R* r) {
+    return std::unique_ptr<R>(r);
+}
 
-std::unique_ptr<R> next_of(R& r) { return owned(r.GetRepeat()); }
+std::unique_ptr<R> next_of(R& r) {
+    return owned(r.GetRepeat());
+}
 
 std::unique_ptr<R> clone_of(R& r) {
     std::unique_ptr<R> copy = owned(r.Clone());
@@ -62,8 +66,8 @@ py::tuple own_params(R& r) {
 // Kind, own parameters, own count and the same for the rest of the chain.
 py::object chain_state(R& r) {
     std::unique_ptr<R> next = next_of(r);
-    return py::make_tuple(static_cast<int>(r.GetRepeatType()), own_params(r),
-                          r.GetCurrentCount(), next ? chain_state(*next) : py::object(py::none()));
+    return py::make_tuple(static_cast<int>(r.GetRepeatType()), own_params(r), r.GetCurrentCount(),
+                          next ? chain_state(*next) : py::object(py::none()));
 }
 
 void chain_after(R& r, const py::object& repeat) {
@@ -80,7 +84,8 @@ std::string own_repr(R& r) {
                ", space=" + fmt(p[1].cast<double>()) + ", count=" + count;
     case REPEAT_ARC2D:
     case REPEAT_ARC_SYMMETRY2D:
-        return std::string(r.GetRepeatType() == REPEAT_ARC2D ? "RepeatArc2D" : "RepeatArcSymmetry2D") +
+        return std::string(r.GetRepeatType() == REPEAT_ARC2D ? "RepeatArc2D"
+                                                             : "RepeatArcSymmetry2D") +
                "(origin=" + fmt_xy(p[0].cast<double>(), p[1].cast<double>()) +
                ", space_angle=" + fmt(p[2].cast<double>()) + ", count=" + count;
     case REPEAT_GRID:
@@ -184,8 +189,8 @@ void bind_base() {
             "__deepcopy__", [](R& r, py::dict) { return clone_of(r); }, "memo"_a,
             "A copy of the pattern and its chain (CGMTRRepeat::Clone).")
         .def(
-            "__eq__",
-            [](R& a, R& b) { return chain_state(a).equal(chain_state(b)); }, py::is_operator(),
+            "__eq__", [](R& a, R& b) { return chain_state(a).equal(chain_state(b)); },
+            py::is_operator(),
             "Same kinds, parameters and own counts all along the two chains, exactly (read with "
             "the getters and CGMTRRepeat::GetRepeat); the library defines no pattern equality.")
         .def("__repr__", &chain_repr,
@@ -222,8 +227,8 @@ template <class T, class Base> void bind_arc_kind(const char* wraps) {
            wraps + "::ConstructRepeatArc and CGMTRRepeat::SetRepeat.")
               .c_str());
     add_pickle<T>(c, [](const py::tuple& p, long count, const py::object& next) {
-        return make_arc<T>(P(p[0].cast<double>(), p[1].cast<double>()), p[2].cast<double>(),
-                           count, next);
+        return make_arc<T>(P(p[0].cast<double>(), p[1].cast<double>()), p[2].cast<double>(), count,
+                           next);
     });
 }
 

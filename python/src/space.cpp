@@ -26,7 +26,8 @@ double number(py::handle h) {
 
 template <class T> T from_triple(const py::sequence& s, const char* name) {
     if (py::len(s) != 3)
-        throw py::type_error(std::string(name) + " expects a sequence of 3 numbers (x, y, z), got " +
+        throw py::type_error(std::string(name) +
+                             " expects a sequence of 3 numbers (x, y, z), got " +
                              std::to_string(py::len(s)) + " items");
     return T(number(s[0]), number(s[1]), number(s[2]));
 }
@@ -58,11 +59,14 @@ template <class T, class Cls> void add_xyz(Cls& c, const char* name, const char*
         .def(py::init([name](const py::sequence& s) { return from_triple<T>(s, name); }), "xyz"_a,
              (std::string("From a sequence (x, y, z). Builds a ") + cls + ".").c_str())
         .def_property(
-            "x", [](const T& o) { return o.X(); }, [](T& v, double x) { v.X(x); }, ("The x field." + wraps + "X.").c_str())
+            "x", [](const T& o) { return o.X(); }, [](T& v, double x) { v.X(x); },
+            ("The x field." + wraps + "X.").c_str())
         .def_property(
-            "y", [](const T& o) { return o.Y(); }, [](T& v, double y) { v.Y(y); }, ("The y field." + wraps + "Y.").c_str())
+            "y", [](const T& o) { return o.Y(); }, [](T& v, double y) { v.Y(y); },
+            ("The y field." + wraps + "Y.").c_str())
         .def_property(
-            "z", [](const T& o) { return o.Z(); }, [](T& v, double z) { v.Z(z); }, ("The z field." + wraps + "Z.").c_str())
+            "z", [](const T& o) { return o.Z(); }, [](T& v, double z) { v.Z(z); },
+            ("The z field." + wraps + "Z.").c_str())
         .def(
             "__len__", [](const T&) { return 3; }, "3: unpacks as (x, y, z).")
         .def(
@@ -159,8 +163,9 @@ void bind_vector() {
             "__ne__", [](V3& a, const V3& b) { return (a != b) != 0; }, py::is_operator(),
             "Wraps CGMTRVector3D::operator!=.")
         .def("length", &V3::Length, "Wraps CGMTRVector3D::Length.")
-        .def("is_unit", &V3::IsUnit, "1 when the length is 1 within TOL. Wraps "
-                                     "CGMTRVector3D::IsUnit.")
+        .def("is_unit", &V3::IsUnit,
+             "1 when the length is 1 within TOL. Wraps "
+             "CGMTRVector3D::IsUnit.")
         .def("is_zero_lengh", &V3::IsZeroLengh,
              "1 when the length is below TOL. Wraps CGMTRVector3D::IsZeroLengh.")
         .def("normalize", &V3::Normalize,
@@ -329,7 +334,8 @@ void bind_matrix() {
             [](const M3& m, long i, long j) {
                 return m.GetSingleValue(check_matrix_index(i), check_matrix_index(j));
             },
-            "i"_a, "j"_a, "m[i][j]; IndexError outside 0 to 2. Wraps CGMTRMatrix3D::GetSingleValue.")
+            "i"_a, "j"_a,
+            "m[i][j]; IndexError outside 0 to 2. Wraps CGMTRMatrix3D::GetSingleValue.")
         .def(
             "__getitem__",
             [](const M3& m, const py::tuple& key) {

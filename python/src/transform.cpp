@@ -81,7 +81,8 @@ void bind_matrix() {
             [](const M& mat, long i, long j) {
                 return mat.GetSingleValue(check_matrix_index(i), check_matrix_index(j));
             },
-            "i"_a, "j"_a, "m[i][j]; IndexError outside 0 to 2. Wraps CGMTRMatrix2D::GetSingleValue.")
+            "i"_a, "j"_a,
+            "m[i][j]; IndexError outside 0 to 2. Wraps CGMTRMatrix2D::GetSingleValue.")
         .def(
             "set_single_value",
             [](M& mat, long i, long j, double v) {
@@ -179,7 +180,9 @@ std::unique_ptr<T> transform_from(const M& mat) {
     return t;
 }
 
-std::unique_ptr<T> transform_copy(T& t) { return std::make_unique<T>(t); }
+std::unique_ptr<T> transform_copy(T& t) {
+    return std::make_unique<T>(t);
+}
 
 void bind_transform2d() {
     auto c = existing<T>();
@@ -193,17 +196,16 @@ void bind_transform2d() {
             "SetTrMatrix2D.")
         .def("reset", &T::Reset, "Back to the identity. Wraps CGMTRTransform2D::Reset.")
         .def(
-            "mirror",
-            [](T& t, CGMTRPoint2D p, CGMTRVector2D v) { t.Mirror(p, v); }, "point"_a,
+            "mirror", [](T& t, CGMTRPoint2D p, CGMTRVector2D v) { t.Mirror(p, v); }, "point"_a,
             "direction"_a,
             "Appends the reflection across the line through the point. Wraps "
             "CGMTRTransform2D::Mirror.")
         .def(
-            "scale", [](T& t, CGMTRPoint2D p, double f) { t.Scale(p, f); }, "center"_a,
-            "factor"_a, "Appends a scaling about the centre. Wraps CGMTRTransform2D::Scale.")
+            "scale", [](T& t, CGMTRPoint2D p, double f) { t.Scale(p, f); }, "center"_a, "factor"_a,
+            "Appends a scaling about the centre. Wraps CGMTRTransform2D::Scale.")
         .def(
-            "rotate", [](T& t, CGMTRPoint2D p, double a) { t.Rotate(p, a); }, "center"_a,
-            "angle"_a, "Appends a turn about the centre. Wraps CGMTRTransform2D::Rotate.")
+            "rotate", [](T& t, CGMTRPoint2D p, double a) { t.Rotate(p, a); }, "center"_a, "angle"_a,
+            "Appends a turn about the centre. Wraps CGMTRTransform2D::Rotate.")
         .def(
             "transfer", [](T& t, CGMTRVector2D v) { t.Transfer(v); }, "vector"_a,
             "Appends a translation. Wraps CGMTRTransform2D::Transfer.")
@@ -219,8 +221,7 @@ void bind_transform2d() {
             },
             "TransformComponents(scale, rotation, mirror, transfer); rotation is None for a "
             "singular linear part. Wraps CGMTRTransform2D::GetComponent.")
-        .def(
-            "__copy__", &transform_copy, "A copy (C++ copy constructor).")
+        .def("__copy__", &transform_copy, "A copy (C++ copy constructor).")
         .def(
             "__deepcopy__", [](T& t, py::dict) { return transform_copy(t); }, "memo"_a,
             "A copy (C++ copy constructor).")
@@ -236,8 +237,7 @@ using C = CGMTRCoorMatrix;
 void bind_coor() {
     auto c = existing<C>();
     c.def(py::init<>(), "The identity system. Wraps CGMTRCoorMatrix::CGMTRCoorMatrix().")
-        .def(py::init<int, double, const CGMTRVector2D&>(), "inverse"_a, "rotation"_a,
-             "transfer"_a,
+        .def(py::init<int, double, const CGMTRVector2D&>(), "inverse"_a, "rotation"_a, "transfer"_a,
              "Exchange flag, rotation (radians) and transfer. Wraps "
              "CGMTRCoorMatrix::CGMTRCoorMatrix(int, double, CGMTRVector2D).")
         .def_property("is_inverse", &C::GetIsInverse, &C::SetsInverse,
