@@ -29,6 +29,7 @@ from ._gmtrrt import (  # noqa: F401
     BaseGeo2D,
     BaseGeo2DCol,
     CoorMatrix,
+    CornerFillet,
     Crossings,
     GeometryType,
     HVRect,
@@ -76,7 +77,7 @@ __version__ = "1.0.0"
 
 __all__ = [
     "HALF_PI", "PI", "TOL", "TWO_PI",
-    "Arc2D", "ArcFillet", "BaseGeo2D", "BaseGeo2DCol", "CoorMatrix", "Crossings",
+    "Arc2D", "ArcFillet", "BaseGeo2D", "BaseGeo2DCol", "CoorMatrix", "CornerFillet", "Crossings",
     "GeometryType", "HVRect", "JunctionAngles", "Line2D", "LineFillet", "Matrix2D", "Matrix3D",
     "Point2D", "Point2DCol", "Point3D", "PointValue", "PointValueCol", "RectBox", "Repeat",
     "RepeatArc2D", "RepeatArcSymmetry2D", "RepeatGrid", "RepeatLine2D", "RepeatType",

@@ -97,7 +97,8 @@ void bind_points() {
             },
             "dtype"_a = py::none(), "copy"_a = py::none(),
             "numpy.asarray(collection): the (n, 2) array of to_array (CGMTRPoint2DCol::get_Item).")
-        .def("get_count", &PC::GetCount, "Number of points. Wraps CGMTRPoint2DCol::GetCount.")
+        .def("get_count", const_fn(&PC::GetCount),
+             "Number of points. Wraps CGMTRPoint2DCol::GetCount.")
         .def("is_empty", &PC::IsEmpty, "1 when empty. Wraps CGMTRPoint2DCol::IsEmpty.")
         .def("add", &PC::Add, "point"_a, "Appends a copy; returns 1. Wraps CGMTRPoint2DCol::Add.")
         .def("insert", &PC::Insert, "index"_a, "point"_a,
@@ -185,7 +186,7 @@ void bind_entities_col() {
         .def(py::init(&entities_from), "entities"_a,
              "A collection of copies of the given entities (None gives a null entry). Uses "
              "CGMTRBaseGeo2DCol::Add with CGMTRBaseGeo2D::Clone.")
-        .def("get_count", &BC::GetCount,
+        .def("get_count", const_fn(&BC::GetCount),
              "Number of entries, null entries included. Wraps CGMTRBaseGeo2DCol::GetCount.")
         .def(
             "add", [](BC& c, const B* e) { return c.Add(owned_copy(e)); }, "entity"_a.none(true),
@@ -290,11 +291,12 @@ void bind_records() {
         .def_property("used_value_count", &VC::GetUsedValueCount, &VC::SetUsedValueCount,
                       "How many of each record's values are in use, stored for the host. Wraps "
                       "CGMTRPointValueCol::GetUsedValueCount / SetUsedValueCount.")
-        .def("get_count", &VC::GetCount, "Number of records. Wraps CGMTRPointValueCol::GetCount.")
+        .def("get_count", const_fn(&VC::GetCount),
+             "Number of records. Wraps CGMTRPointValueCol::GetCount.")
         .def(
             "add", [](VC& c, PV r) { return c.Add(r); }, "record"_a,
             "Appends a copy; returns 1. Wraps CGMTRPointValueCol::Add.")
-        .def("get_item", &VC::get_Item, "index"_a, "record"_a,
+        .def("get_item", const_fn(&VC::get_Item), "index"_a, "record"_a,
              "Copies the record at the index into `record`; 1, or 0 for a bad index. Wraps "
              "CGMTRPointValueCol::get_Item.")
         .def(

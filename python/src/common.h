@@ -53,6 +53,13 @@ inline std::string fmt_vector(const CGMTRVector2D& v) {
     return fmt_xy(v.X(), v.Y());
 }
 
+// The const form of a member. Beside many read-only members that are not
+// const operations the library offers a const form; naming the member then
+// names both, and this picks the const one (which gives the same results).
+template <class R, class C, class... A> constexpr auto const_fn(R (C::*member)(A...) const) {
+    return member;
+}
+
 // The points of a collection as a Python list of Point2D.
 py::list to_list(const CGMTRPoint2DCol& points);
 
@@ -62,6 +69,7 @@ enum class Result {
     RectBox,
     LineFillet,
     ArcFillet,
+    CornerFillet,
     JunctionAngles,
     TransformComponents,
     Crossings

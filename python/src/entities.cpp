@@ -261,12 +261,12 @@ void bind_line() {
             "put_LineLength.")
         .def("get_mid_point", &L::GetMidPoint,
              "The point halfway along. Wraps CGMTRLine2D::GetMidPoint.")
-        .def("get_vertical_dis", &L::GetVerticalDis, "point"_a,
+        .def("get_vertical_dis", const_fn(&L::GetVerticalDis), "point"_a,
              "Distance to the infinite line. Wraps CGMTRLine2D::GetVerticalDis.")
-        .def("get_vertical_point", &L::GetVerticalPoint, "point"_a,
+        .def("get_vertical_point", const_fn(&L::GetVerticalPoint), "point"_a,
              "Foot of the perpendicular on the infinite line. Wraps "
              "CGMTRLine2D::GetVerticalPoint.")
-        .def("check_vertical_point_in_range", &L::CheckVerticalPointInRange, "point"_a,
+        .def("check_vertical_point_in_range", const_fn(&L::CheckVerticalPointInRange), "point"_a,
              "1 when that foot lies on the segment. Wraps "
              "CGMTRLine2D::CheckVerticalPointInRange.")
         .def("get_nearest_point", &L::GetNearestPoint, "point"_a,
@@ -290,6 +290,19 @@ void bind_line() {
             "other"_a,
             "The crossing of the two infinite lines (or a shared end point), or None where the "
             "library returns 0 (parallel lines, overlap). Wraps CGMTRLine2D::GetCrossPointEx.")
+        .def(
+            "line_tangency_distance",
+            [](const L& l, const L& other, const P& corner, double d) -> py::object {
+                P onThis, onOther, centre;
+                if (!l.LineTangencyDistance(other, corner, d, onThis, onOther, centre))
+                    return py::none();
+                return result_type(Result::CornerFillet)(onThis, onOther, centre);
+            },
+            "other"_a, "corner"_a, "distance"_a,
+            "The corner fillet of radius `distance` between this segment and the other, in the "
+            "corner that `corner` chooses (normally their common end point): "
+            "CornerFillet(on_this, on_other, center), or None when it does not exist (the "
+            "library returns 0 and writes nothing). Wraps CGMTRLine2D::LineTangencyDistance.")
         .def(
             "get_line_line_angle",
             [](const L& l, const L& other, const P& at, int leaving) {
@@ -346,7 +359,7 @@ void bind_arc() {
         .def_property("sweep_angle", &A::GetSweepAngle, &A::PutSweepAngle,
                       "Signed sweep in (-2pi, 2pi]; setting it keeps the start vector. Wraps "
                       "CGMTRArc2D::GetSweepAngle / PutSweepAngle.")
-        .def_property("base_angle", &A::GetBaseAngle, &A::PutBaseAngle,
+        .def_property("base_angle", const_fn(&A::GetBaseAngle), &A::PutBaseAngle,
                       "Start angle; setting it turns the arc about its centre. Wraps "
                       "CGMTRArc2D::GetBaseAngle / PutBaseAngle.")
         .def_property("base_point", &A::GetBasePoint, &A::PutBasePoint,
@@ -358,16 +371,16 @@ void bind_arc() {
         .def("get_start_point", &A::GetStartPoint,
              "Centre + base vector. Wraps CGMTRArc2D::GetStartPoint.")
         .def("get_end_point", &A::GetEndPoint, "Wraps CGMTRArc2D::GetEndPoint.")
-        .def("get_vertical_dis", &A::GetVerticalDis, "point"_a,
+        .def("get_vertical_dis", const_fn(&A::GetVerticalDis), "point"_a,
              "Distance to the full circle. Wraps CGMTRArc2D::GetVerticalDis.")
-        .def("get_vertical_point", &A::GetVerticalPoint, "point"_a,
+        .def("get_vertical_point", const_fn(&A::GetVerticalPoint), "point"_a,
              "The circle's point on the ray from the centre. Wraps "
              "CGMTRArc2D::GetVerticalPoint.")
-        .def("check_vertical_point_in_range", &A::CheckVerticalPointInRange, "point"_a,
+        .def("check_vertical_point_in_range", const_fn(&A::CheckVerticalPointInRange), "point"_a,
              "1 when that point lies on the arc. Wraps CGMTRArc2D::CheckVerticalPointInRange.")
-        .def("check_angle_range", &A::CheckAngleRange, "angle"_a,
+        .def("check_angle_range", const_fn(&A::CheckAngleRange), "angle"_a,
              "1 when the direction lies on the arc. Wraps CGMTRArc2D::CheckAngleRange.")
-        .def("percent_to_distance", &A::PercentToDistance, "percent"_a,
+        .def("percent_to_distance", const_fn(&A::PercentToDistance), "percent"_a,
              "|sweep| * radius * percent. Wraps CGMTRArc2D::PercentToDistance.")
         .def("get_nearest_point", &A::GetNearestPoint, "point"_a,
              "The arc's point nearest to the point. Wraps CGMTRArc2D::GetNearestPoint.")

@@ -68,6 +68,9 @@ const ResultType kResults[] = {
      "other arc, and the centre of the tangent circle. When the centre exists but a touching "
      "point cannot be found, the library writes only the centre: on_this and on_other are "
      "then None."},
+    {Result::CornerFillet, "CornerFillet", "on_this on_other center",
+     "Fillet of CGMTRLine2D::LineTangencyDistance: the touching points on this segment and on "
+     "the other segment, and the centre of the tangent circle."},
     {Result::JunctionAngles, "JunctionAngles", "this_angle other_angle",
      "Directions (radians, in (-pi, pi]) of two entities at their junction, from "
      "GetLineLineAngle, GetLineArcAngle or GetArcArcAngle."},

@@ -247,7 +247,8 @@ void bind_vector() {
         .def("set_vector", &V::SetVector, "start"_a, "end"_a,
              "This = end - start. Wraps CGMTRVector2D::SetVector.")
         .def("length", &V::Length, "sqrt(x*x + y*y). Wraps CGMTRVector2D::Length.")
-        .def("length_square", &V::LengthSquare, "x*x + y*y. Wraps CGMTRVector2D::LengthSquare.")
+        .def("length_square", const_fn(&V::LengthSquare),
+             "x*x + y*y. Wraps CGMTRVector2D::LengthSquare.")
         .def("dot_product", &V::DotProduct, "other"_a, "Wraps CGMTRVector2D::DotProduct.")
         .def("cross_product", &V::CrossProduct, "other"_a,
              "x*v.y - y*v.x. Wraps CGMTRVector2D::CrossProduct.")
@@ -270,7 +271,7 @@ void bind_vector() {
              "Turns counter-clockwise (quarter turns exact). Wraps CGMTRVector2D::Rotate.")
         .def("mirror", &V::Mirror, "axis"_a,
              "Reflects across the axis through the origin. Wraps CGMTRVector2D::Mirror.")
-        .def("orthogonal", &V::Orthogonal, "(-y, x). Wraps CGMTRVector2D::Orthogonal.")
+        .def("orthogonal", const_fn(&V::Orthogonal), "(-y, x). Wraps CGMTRVector2D::Orthogonal.")
         .def(
             "__eq__", [](V& a, const V& b) { return (a == b) != 0; }, py::is_operator(),
             "Each component within TOL. Wraps CGMTRVector2D::operator==.")
@@ -409,11 +410,13 @@ void bind_rect() {
             },
             "((left, bottom), (right, top)) as points. Wraps "
             "CGMTRHVRect::Bounds(CGMTRPoint2D&, CGMTRPoint2D&).")
-        .def("top_left", &R::TopLeft, "(left, top). Wraps CGMTRHVRect::TopLeft.")
-        .def("top_right", &R::TopRight, "(right, top). Wraps CGMTRHVRect::TopRight.")
-        .def("bottom_left", &R::BottomLeft, "(left, bottom). Wraps CGMTRHVRect::BottomLeft.")
-        .def("bottom_right", &R::BottomRight, "(right, bottom). Wraps CGMTRHVRect::BottomRight.")
-        .def("center", &R::Center, "The centre point. Wraps CGMTRHVRect::Center.")
+        .def("top_left", const_fn(&R::TopLeft), "(left, top). Wraps CGMTRHVRect::TopLeft.")
+        .def("top_right", const_fn(&R::TopRight), "(right, top). Wraps CGMTRHVRect::TopRight.")
+        .def("bottom_left", const_fn(&R::BottomLeft),
+             "(left, bottom). Wraps CGMTRHVRect::BottomLeft.")
+        .def("bottom_right", const_fn(&R::BottomRight),
+             "(right, bottom). Wraps CGMTRHVRect::BottomRight.")
+        .def("center", const_fn(&R::Center), "The centre point. Wraps CGMTRHVRect::Center.")
         .def("width", &R::Width, "right - left. Wraps CGMTRHVRect::Width.")
         .def("height", &R::Height, "top - bottom. Wraps CGMTRHVRect::Height.")
         .def(

@@ -144,14 +144,14 @@ template <class T, class Cls, class Make> void add_pickle(Cls& c, Make make) {
 
 void bind_base() {
     auto c = existing<R>();
-    c.def_property_readonly("count", &R::GetCount,
+    c.def_property_readonly("count", const_fn(&R::GetCount),
                             "Number of copies of the whole chain. Wraps CGMTRRepeat::GetCount.")
-        .def_property("current_count", &R::GetCurrentCount, &R::PutCount,
+        .def_property("current_count", const_fn(&R::GetCurrentCount), &R::PutCount,
                       "Own count of this pattern alone (the grid ignores the setter). Wraps "
                       "CGMTRRepeat::GetCurrentCount / PutCount.")
-        .def_property_readonly("repeat_type", &R::GetRepeatType,
+        .def_property_readonly("repeat_type", const_fn(&R::GetRepeatType),
                                "The kind of this pattern. Wraps CGMTRRepeat::GetRepeatType.")
-        .def("get_repeat_angle", &R::GetRepeatAngle, "index"_a, "angle"_a,
+        .def("get_repeat_angle", const_fn(&R::GetRepeatAngle), "index"_a, "angle"_a,
              "The angle of copy `index` of an element at `angle`. Wraps "
              "CGMTRRepeat::GetRepeatAngle.")
         .def(
@@ -207,10 +207,10 @@ void bind_line() {
           "CGMTRRepeat::SetRepeat.")
         .def("construct_repeat_line", &RL::ConstructRepeatLine, "angle"_a, "space"_a, "count"_a,
              "Sets angle, space and own count. Wraps CGMTRRepeatLine2D::ConstructRepeatLine.")
-        .def_property("line_angle", &RL::GetLineAngle, &RL::PutLineAngle,
+        .def_property("line_angle", const_fn(&RL::GetLineAngle), &RL::PutLineAngle,
                       "Direction of the steps. Wraps CGMTRRepeatLine2D::GetLineAngle / "
                       "PutLineAngle.")
-        .def_property("repeat_space", &RL::GetRepeatSpace, &RL::PutRepeatSpace,
+        .def_property("repeat_space", const_fn(&RL::GetRepeatSpace), &RL::PutRepeatSpace,
                       "Distance between copies. Wraps CGMTRRepeatLine2D::GetRepeatSpace / "
                       "PutRepeatSpace.");
     add_pickle<RL>(c, [](const py::tuple& p, long count, const py::object& next) {
@@ -237,11 +237,11 @@ void bind_arc() {
     c.def("construct_repeat_arc", &RA::ConstructRepeatArc, "origin_x"_a, "origin_y"_a,
           "space_angle"_a, "count"_a,
           "Sets origin, space angle and own count. Wraps CGMTRRepeatArc2D::ConstructRepeatArc.")
-        .def_property("space_angle", &RA::GetSpaceAngle, &RA::PutSpaceAngle,
+        .def_property("space_angle", const_fn(&RA::GetSpaceAngle), &RA::PutSpaceAngle,
                       "Turn between copies. Wraps CGMTRRepeatArc2D::GetSpaceAngle / "
                       "PutSpaceAngle.")
         .def_property(
-            "origin_pt", &RA::GetOriginPt, [](RA& r, P p) { r.SetOriginPt(p); },
+            "origin_pt", const_fn(&RA::GetOriginPt), [](RA& r, P p) { r.SetOriginPt(p); },
             "Centre of the rotation. Wraps CGMTRRepeatArc2D::GetOriginPt / SetOriginPt.")
         .def(
             "get_origin_pt2",
@@ -267,16 +267,16 @@ void bind_grid() {
         .def("construct_repeat_grid", &RG::ConstructRepeatGrid, "space_x"_a, "space_y"_a,
              "repeat_x"_a, "repeat_y"_a, "base_angle"_a,
              "Sets the five parameters. Wraps CGMTRRepeatGrid::ConstructRepeatGrid.")
-        .def_property("space_x", &RG::GetSpaceX, &RG::PutSpaceX,
+        .def_property("space_x", const_fn(&RG::GetSpaceX), &RG::PutSpaceX,
                       "Column spacing. Wraps CGMTRRepeatGrid::GetSpaceX / PutSpaceX.")
-        .def_property("space_y", &RG::GetSpaceY, &RG::PutSpaceY,
+        .def_property("space_y", const_fn(&RG::GetSpaceY), &RG::PutSpaceY,
                       "Row spacing. Wraps CGMTRRepeatGrid::GetSpaceY / PutSpaceY.")
-        .def_property("base_angle", &RG::GetBaseAngle, &RG::PutBaseAngle,
+        .def_property("base_angle", const_fn(&RG::GetBaseAngle), &RG::PutBaseAngle,
                       "Direction of the grid's x axis. Wraps CGMTRRepeatGrid::GetBaseAngle / "
                       "PutBaseAngle.")
-        .def_property("repeat_x", &RG::GetRepeatX, &RG::PutRepeatX,
+        .def_property("repeat_x", const_fn(&RG::GetRepeatX), &RG::PutRepeatX,
                       "Number of columns. Wraps CGMTRRepeatGrid::GetRepeatX / PutRepeatX.")
-        .def_property("repeat_y", &RG::GetRepeatY, &RG::PutRepeatY,
+        .def_property("repeat_y", const_fn(&RG::GetRepeatY), &RG::PutRepeatY,
                       "Number of rows. Wraps CGMTRRepeatGrid::GetRepeatY / PutRepeatY.");
     add_pickle<RG>(c, [](const py::tuple& p, long, const py::object& next) {
         return make_grid(p[0].cast<double>(), p[1].cast<double>(), p[2].cast<long>(),

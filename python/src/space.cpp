@@ -271,7 +271,7 @@ void bind_point() {
             "__ne__", [](P3& a, const P3& b) { return (a != b) != 0; }, py::is_operator(),
             "Some field differs by TOL or more (both == and != are false with NaN). Wraps "
             "CGMTRPoint3D::operator!=.")
-        .def("distance3d", &P3::Distance3D, "other"_a, "Wraps CGMTRPoint3D::Distance3D.")
+        .def("distance3d", const_fn(&P3::Distance3D), "other"_a, "Wraps CGMTRPoint3D::Distance3D.")
         .def("transfer", &P3::Transfer, "vector"_a, "Wraps CGMTRPoint3D::Transfer.")
         .def("rotate", &P3::Rotate, "rotation"_a,
              "p = p R about the origin. Wraps CGMTRPoint3D::Rotate.")
@@ -304,11 +304,12 @@ void bind_matrix() {
                 return a;
             },
             py::is_operator(), "A = A B. Wraps CGMTRMatrix3D::operator*=.")
-        .def("product_of_row", &M3::ProductOfRow, "i"_a, "j"_a,
+        .def("product_of_row", const_fn(&M3::ProductOfRow), "i"_a, "j"_a,
              "Dot product of rows i and j (0.0 for a bad index). Wraps "
              "CGMTRMatrix3D::ProductOfRow.")
-        .def("is_orthogonal", &M3::IsOrthogonal, "Wraps CGMTRMatrix3D::IsOrthogonal.")
-        .def("get_determinant", &M3::GetDeterminant, "Wraps CGMTRMatrix3D::GetDeterminant.")
+        .def("is_orthogonal", const_fn(&M3::IsOrthogonal), "Wraps CGMTRMatrix3D::IsOrthogonal.")
+        .def("get_determinant", const_fn(&M3::GetDeterminant),
+             "Wraps CGMTRMatrix3D::GetDeterminant.")
         .def(
             "get_sub_det",
             [](M3& m, long i, long j) {

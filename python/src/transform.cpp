@@ -115,7 +115,7 @@ void bind_matrix() {
                 return a;
             },
             py::is_operator(), "A = A * B. Wraps CGMTRMatrix2D::operator*=.")
-        .def("get_determinant", &M::GetDeterminant,
+        .def("get_determinant", const_fn(&M::GetDeterminant),
              "The determinant. Wraps CGMTRMatrix2D::GetDeterminant.")
         .def(
             "get_sub_det",
@@ -124,10 +124,10 @@ void bind_matrix() {
             },
             "i"_a, "j"_a,
             "Signed cofactor of (i, j); IndexError outside 0 to 2. Wraps CGMTRMatrix2D::GetSubDet.")
-        .def("product_of_row", &M::ProductOfRow, "i"_a, "j"_a,
+        .def("product_of_row", const_fn(&M::ProductOfRow), "i"_a, "j"_a,
              "Dot product of rows i and j (0.0 for a bad index). Wraps "
              "CGMTRMatrix2D::ProductOfRow.")
-        .def("is_orthogonal", &M::IsOrthogonal,
+        .def("is_orthogonal", const_fn(&M::IsOrthogonal),
              "1 when the rows are orthonormal within TOL. Wraps CGMTRMatrix2D::IsOrthogonal.")
         .def("inverse", &M::Inverse,
              "Replaces the matrix by its inverse; a singular one stays. Wraps "
@@ -250,10 +250,10 @@ void bind_coor() {
             "A copy of the shift of the origin. Wraps CGMTRCoorMatrix::GetTransfer / "
             "SetTransfer.")
         .def("reset", &C::Reset, "Back to the identity. Wraps CGMTRCoorMatrix::Reset.")
-        .def("is_transformed", &C::IsTransformed,
+        .def("is_transformed", const_fn(&C::IsTransformed),
              "1 when the system differs from the identity. Wraps "
              "CGMTRCoorMatrix::IsTransformed.")
-        .def("get_tr_matrix", &C::GetTrMatrix,
+        .def("get_tr_matrix", const_fn(&C::GetTrMatrix),
              "The equivalent matrix. Wraps CGMTRCoorMatrix::GetTrMatrix.")
         .def(
             "__repr__",

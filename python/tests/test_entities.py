@@ -99,6 +99,21 @@ def test_line_fillet_that_does_not_exist_is_none():
     assert circle.line_tangency_distance(short, (2, 0), float("nan")) is None
 
 
+@pytest.mark.parametrize("turn", [1, -1])
+def test_corner_fillet_rounds_the_corner_of_two_segments(turn):
+    # Corner at (3, 4); legs leaving it along +x and at +-60 degrees; the
+    # circle of radius 1 touches each leg at 1 / tan(30 deg) from the corner.
+    corner = (3, 4)
+    a = g.Line2D((13, 4), corner)
+    b = g.Line2D(corner, (3 + 5, 4 + turn * 5 * math.sqrt(3)))
+    f = a.line_tangency_distance(b, corner, 1.0)
+    t = 1 / math.tan(math.radians(30))
+    assert near(f.on_this, (3 + t, 4), 1e-12)
+    assert near(f.center, (3 + t, 4 + turn), 1e-12)
+    assert abs(b.distance(f.center) - 1.0) < 1e-12
+    assert a.line_tangency_distance(b, corner, 50.0) is None  # does not fit
+
+
 def test_arc_fillet_touches_both_arcs_or_is_none():
     a = g.Arc2D(radius=1, sweep=g.TWO_PI)
     b = g.Arc2D(center=(3, 0), radius=1, sweep=g.TWO_PI)

@@ -25,6 +25,7 @@ from gmtrrt import _gmtrrt, drawing
 RETURNS = {
     "Line2D.get_cross_point_ex": "Optional[Point2D]",
     "Line2D.get_cross_point": "list[Point2D]",
+    "Line2D.line_tangency_distance": "Optional[CornerFillet]",
     "Line2D.get_line_line_angle": "JunctionAngles",
     "Line2D.get_line_arc_angle": "JunctionAngles",
     "BaseGeo2D.f_get_cross_point": "list[Point2D]",
@@ -99,6 +100,7 @@ NAMED_TUPLES = {
     "LineFillet": [("on_line", "Point2D"), ("on_arc", "Point2D"), ("center", "Point2D")],
     "ArcFillet": [("on_this", "Optional[Point2D]"), ("on_other", "Optional[Point2D]"),
                   ("center", "Point2D")],
+    "CornerFillet": [("on_this", "Point2D"), ("on_other", "Point2D"), ("center", "Point2D")],
     "JunctionAngles": [("this_angle", "float"), ("other_angle", "float")],
     "TransformComponents": [("scale", "float"), ("rotation", "Optional[float]"),
                             ("mirror", "int"), ("transfer", "Vector2D")],
