@@ -143,6 +143,11 @@ export interface Line extends Entity {
     crossPoint(other: Line): Point[];
     /** The crossing of the two infinite lines (shared end points first); null when there is none. */
     crossPointEx(other: Line): Point | null;
+    /**
+     * The corner fillet of radius `d` between this segment and `other`, in the corner that
+     * `corner` chooses (normally their common end point); null when it does not exist.
+     */
+    lineFillet(other: Line, corner: Point, d: number): CornerFillet | null;
     /** Directions at the junction `p`; `leaving` true: moving away from p, false: arriving at it. */
     lineLineAngles(other: Line, p: Point, leaving: boolean | number): Angles;
     lineArcAngles(arc: Arc, p: Point, leaving: boolean | number): Angles;
@@ -159,6 +164,13 @@ export interface ArcConstructor {
 export interface LineFillet {
     onLine: Point;
     onArc: Point;
+    centre: Point;
+}
+
+/** Result of the corner fillet between two segments (Line.lineFillet). */
+export interface CornerFillet {
+    onThis: Point;
+    onOther: Point;
     centre: Point;
 }
 

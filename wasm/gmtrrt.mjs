@@ -190,6 +190,7 @@ function checkedApi(core) {
     guardMethods(core.Line, 'Line', {
         setEndPoint: 'point', verticalDistance: 'point', verticalPoint: 'point',
         verticalPointInRange: 'point', crossPoint: 'line', crossPointEx: 'line',
+        lineFillet: 'line point number',
         lineLineAngles: 'line point flag', lineArcAngles: 'arc point flag',
     });
     guardProperties(core.Line, 'Line', {

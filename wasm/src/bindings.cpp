@@ -377,6 +377,19 @@ val LineFillet(CGMTRArc2D& a, const CGMTRLine2D& line, const CGMTRPoint2D& q, do
     return result;
 }
 
+// The corner fillet between two segments says by its result whether it exists.
+val CornerFillet(const CGMTRLine2D& l, const CGMTRLine2D& other, const CGMTRPoint2D& corner,
+                 double d) {
+    CGMTRPoint2D onThis, onOther, centre;
+    if (!l.LineTangencyDistance(other, corner, d, onThis, onOther, centre))
+        return val::null();
+    val result = val::object();
+    result.set("onThis", onThis);
+    result.set("onOther", onOther);
+    result.set("centre", centre);
+    return result;
+}
+
 int ArcConedArc(CGMTRArc2D& a, CGMTRArc2D& other, CGMTRArc2D& result) {
     return a.GetConedArc(other, result);
 }
@@ -708,6 +721,7 @@ EMSCRIPTEN_BINDINGS(gmtrrt) {
         .function("verticalPointInRange", &LineVerticalPointInRange)
         .function("crossPoint", &LineCrossPoint)
         .function("crossPointEx", &LineCrossPointEx)
+        .function("lineFillet", &CornerFillet)
         .function("lineLineAngles", &LineLineAngles)
         .function("lineArcAngles", &LineArcAngles);
 

@@ -27,6 +27,17 @@ test('the README example: crossings of a cutting line and a quarter arc, a fille
     });
 });
 
+test('the corner fillet between two segments touches both, or is null', () => {
+    // Corner (0, 0) between +x and +y: the circle of radius 2 sits at (2, 2).
+    using(new g.Line(P(10, 0), P(0, 0)), new g.Line(P(0, 0), P(0, 10)), (a, b) => {
+        const f = a.lineFillet(b, P(0, 0), 2);
+        nearPoint(f.centre, P(2, 2), 'centre');
+        nearPoint(f.onThis, P(2, 0), 'on this');
+        nearPoint(f.onOther, P(0, 2), 'on the other');
+        assert.equal(a.lineFillet(b, P(0, 0), 20), null);
+    });
+});
+
 test('a segment through two points of an arc crosses it there, whichever entity is asked', () => {
     const c = P(3, -2);
     const r = 7;
