@@ -250,18 +250,28 @@ public:
     /// same bits. GetConedArc's result may still be this arc (the object must
     /// then not be const itself).
     ///@{
+    /// Const form of GetVerticalDis.
     double GetVerticalDis(const CGMTRPoint2D& p) const;
+    /// Const form of GetVerticalPoint.
     CGMTRPoint2D GetVerticalPoint(const CGMTRPoint2D& p) const;
+    /// Const form of CheckVerticalPointInRange.
     int CheckVerticalPointInRange(const CGMTRPoint2D& p) const;
+    /// Const form of CheckAngleRange.
     int CheckAngleRange(const double& a) const;
+    /// Const form of PercentToDistance.
     double PercentToDistance(const double& t) const;
+    /// Const form of GetCrossPointArc.
     void GetCrossPointArc(const CGMTRArc2D& other, CGMTRPoint2DCol& points) const;
+    /// Const form of GetCrossPointLineEx.
     void GetCrossPointLineEx(const CGMTRLine2D& line, CGMTRPoint2DCol& points) const;
+    /// Const form of ArcTangencyDistance.
     void ArcTangencyDistance(const CGMTRArc2D& other, const double& d, CGMTRPoint2D& onThis,
                              CGMTRPoint2D& onOther, CGMTRPoint2D& centre) const;
+    /// Const form of LineTangencyDistance.
     void LineTangencyDistance(const CGMTRLine2D& line, const CGMTRPoint2D& q, const double& d,
                               CGMTRPoint2D& onLine, CGMTRPoint2D& onArc,
                               CGMTRPoint2D& centre) const;
+    /// Const form of GetConedArc.
     int GetConedArc(const CGMTRArc2D& other, CGMTRArc2D& result) const;
     ///@}
 

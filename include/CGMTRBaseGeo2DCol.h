@@ -58,7 +58,9 @@ public:
     /// GetCount and get_Item on a const collection: the same count, and the
     /// same entity lent as a pointer to const.
     ///@{
+    /// Const form of GetCount.
     int GetCount() const;
+    /// Const form of get_Item.
     const CGMTRBaseGeo2D* get_Item(long index) const;
     ///@}
 

@@ -56,7 +56,9 @@ public:
     /// const objects and temporaries. Each runs the same code as its non-const
     /// form and gives the same bits.
     ///@{
+    /// Const form of IsTransformed.
     int IsTransformed() const;
+    /// Const form of GetTrMatrix.
     CGMTRMatrix2D GetTrMatrix() const;
     ///@}
 

@@ -117,12 +117,19 @@ public:
     ///@{
     /// From two corner points, not sorted (as the non-const form).
     CGMTRHVRect(CGMTRPoint2D const& p1, CGMTRPoint2D const& p2);
+    /// Const form of TopLeft.
     CGMTRPoint2D TopLeft() const;
+    /// Const form of TopRight.
     CGMTRPoint2D TopRight() const;
+    /// Const form of BottomLeft.
     CGMTRPoint2D BottomLeft() const;
+    /// Const form of BottomRight.
     CGMTRPoint2D BottomRight() const;
+    /// Const form of Center.
     CGMTRPoint2D Center() const;
+    /// Const form of SortCorners.
     void SortCorners(CGMTRPoint2D const& p1, CGMTRPoint2D const& p2);
+    /// Const form of Combine.
     void Combine(CGMTRHVRect const& other);
     ///@}
 

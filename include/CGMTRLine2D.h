@@ -185,12 +185,9 @@ public:
     /// BasePoint + percent * BaseVector; no clamping.
     virtual CGMTRPoint2D PercentToPoint(const double& percent) const override;
 
-    /// @name Const forms
     /// GetCrossPoint with the other segment taken as const (it is only read):
     /// the same code and the same point.
-    ///@{
     void GetCrossPoint(const CGMTRLine2D& other, CGMTRPoint2DCol& points) const;
-    ///@}
 
 private:
     CGMTRPoint2D BasePoint;

@@ -92,10 +92,15 @@ public:
     /// const objects and temporaries. Each runs the same code as its non-const
     /// form and gives the same bits.
     ///@{
+    /// Const form of operator*.
     CGMTRMatrix2D operator*(CGMTRMatrix2D B) const;
+    /// Const form of GetDeterminant.
     double GetDeterminant() const;
+    /// Const form of GetSubDet.
     double GetSubDet(short i, short j) const;
+    /// Const form of ProductOfRow.
     double ProductOfRow(short i, short j) const;
+    /// Const form of IsOrthogonal.
     int IsOrthogonal() const;
     ///@}
 

@@ -59,9 +59,13 @@ public:
     /// const objects and temporaries. Each runs the same code as its non-const
     /// form and gives the same bits.
     ///@{
+    /// Const form of ProductOfRow.
     double ProductOfRow(short i, short j) const;
+    /// Const form of IsOrthogonal.
     int IsOrthogonal() const;
+    /// Const form of GetDeterminant.
     double GetDeterminant() const;
+    /// Const form of GetSubDet.
     double GetSubDet(short i, short j) const;
     ///@}
 

@@ -112,17 +112,29 @@ public:
     /// const points and temporaries (such as `line.get_BasePoint() + v`).
     /// Each runs the same code as its non-const form and gives the same bits.
     ///@{
+    /// Const form of Components.
     void Components(double* x, double* y) const;
+    /// Const form of operator==.
     int operator==(CGMTRPoint2D const& q) const;
+    /// Const form of operator!=.
     int operator!=(CGMTRPoint2D const& q) const;
+    /// Const form of operator-.
     CGMTRPoint2D operator-() const;
+    /// Const form of operator+.
     CGMTRPoint2D operator+(CGMTRPoint2D const& q) const;
+    /// Const form of operator-.
     CGMTRPoint2D operator-(CGMTRPoint2D const& q) const;
+    /// Const form of operator+.
     CGMTRPoint2D operator+(CGMTRVector2D const& v) const;
+    /// Const form of operator-.
     CGMTRPoint2D operator-(CGMTRVector2D const& v) const;
+    /// Const form of operator+.
     CGMTRPoint2D operator+(double const& d) const;
+    /// Const form of operator-.
     CGMTRPoint2D operator-(double const& d) const;
+    /// Const form of operator*.
     CGMTRPoint2D operator*(double const& d) const;
+    /// Const form of operator/.
     CGMTRPoint2D operator/(double const& d) const;
     ///@}
 

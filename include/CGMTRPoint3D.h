@@ -103,8 +103,11 @@ public:
     /// const objects and temporaries. Each runs the same code as its non-const
     /// form and gives the same bits.
     ///@{
+    /// Const form of operator==.
     int operator==(CGMTRPoint3D const& q) const;
+    /// Const form of operator!=.
     int operator!=(CGMTRPoint3D const& q) const;
+    /// Const form of Distance3D.
     double Distance3D(CGMTRPoint3D const& q) const;
     ///@}
 

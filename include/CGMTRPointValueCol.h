@@ -58,9 +58,13 @@ public:
     /// The read-only members as const operations, and Add and put_Item taking
     /// the record as const (it is only read): the same code and results.
     ///@{
+    /// Const form of GetCount.
     int GetCount() const;
+    /// Const form of get_Item.
     int get_Item(long index, tagGMTRPointValue& record) const;
+    /// Const form of Add.
     int Add(const tagGMTRPointValue& record);
+    /// Const form of put_Item.
     int put_Item(long index, const tagGMTRPointValue& record);
     ///@}
 

@@ -105,15 +105,23 @@ public:
     /// same code as its non-const form, virtual calls included, and gives the
     /// same bits. GetRepeatPoint2's const form also takes x and y as values.
     ///@{
+    /// Const form of GetCount.
     long GetCount() const;
+    /// Const form of GetCurrentCount.
     long GetCurrentCount() const;
+    /// Const form of GetRepeatPoint.
     CGMTRPoint2D GetRepeatPoint(long index, const CGMTRPoint2D& point,
                                 const CGMTRPoint2D& ref) const;
+    /// Const form of GetRepeatPoint2.
     void GetRepeatPoint2(long index, const double& x, const double& y, double* outX, double* outY,
                          const CGMTRPoint2D& ref) const;
+    /// Const form of GetRepeatAngle.
     double GetRepeatAngle(long index, double angle) const;
+    /// Const form of GetRepeat.
     CGMTRRepeat* GetRepeat() const;
+    /// Const form of GetRepeatType.
     tagGMTRRepeatType GetRepeatType() const;
+    /// Const form of Clone.
     CGMTRRepeat* Clone() const;
     ///@}
 

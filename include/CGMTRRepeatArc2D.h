@@ -63,9 +63,13 @@ public:
     /// The getters above as const operations (same values); SetOriginPt also
     /// takes a const point.
     ///@{
+    /// Const form of GetSpaceAngle.
     double GetSpaceAngle() const;
+    /// Const form of GetOriginPt.
     CGMTRPoint2D GetOriginPt() const;
+    /// Const form of GetOriginPt2.
     void GetOriginPt2(double& x, double& y) const;
+    /// Const form of SetOriginPt.
     void SetOriginPt(const CGMTRPoint2D& origin);
     ///@}
 

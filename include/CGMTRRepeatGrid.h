@@ -69,10 +69,15 @@ public:
     /// @name Const forms
     /// The getters above as const operations (same values).
     ///@{
+    /// Const form of GetSpaceX.
     double GetSpaceX() const;
+    /// Const form of GetSpaceY.
     double GetSpaceY() const;
+    /// Const form of GetBaseAngle.
     double GetBaseAngle() const;
+    /// Const form of GetRepeatX.
     long GetRepeatX() const;
+    /// Const form of GetRepeatY.
     long GetRepeatY() const;
     ///@}
 

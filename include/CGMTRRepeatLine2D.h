@@ -51,7 +51,9 @@ public:
     /// @name Const forms
     /// The getters above as const operations (same values).
     ///@{
+    /// Const form of GetLineAngle.
     double GetLineAngle() const;
+    /// Const form of GetRepeatSpace.
     double GetRepeatSpace() const;
     ///@}
 

@@ -70,13 +70,21 @@ public:
     /// passed), and the read-only members as const operations. Each runs the
     /// same code as its non-const form and gives the same bits.
     ///@{
+    /// The same as the constructor above, from const arguments.
     CGMTRTransform2D(CGMTRTransform2D const& other);
+    /// Const form of operator=.
     void operator=(CGMTRTransform2D const& other);
+    /// Const form of GetTrMatrix2D.
     CGMTRMatrix2D GetTrMatrix2D() const;
+    /// Const form of Mirror.
     void Mirror(CGMTRPoint2D const& point, CGMTRVector2D const& direction);
+    /// Const form of Scale.
     void Scale(CGMTRPoint2D const& centre, double factor);
+    /// Const form of Rotate.
     void Rotate(CGMTRPoint2D const& centre, double angle);
+    /// Const form of Transfer.
     void Transfer(CGMTRVector2D const& v);
+    /// Const form of GetComponent.
     int GetComponent(double* scale, double* rotation, int* mirror, CGMTRVector2D* transfer) const;
     ///@}
 

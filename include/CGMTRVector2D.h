@@ -124,16 +124,27 @@ public:
     /// const vectors and temporaries. Each runs the same code as its non-const
     /// form and gives the same bits.
     ///@{
+    /// Const form of LengthSquare.
     double LengthSquare() const;
+    /// Const form of Orthogonal.
     CGMTRVector2D Orthogonal() const;
+    /// Const form of operator-.
     CGMTRVector2D operator-() const;
+    /// Const form of operator+.
     CGMTRVector2D operator+(CGMTRVector2D const& v) const;
+    /// Const form of operator-.
     CGMTRVector2D operator-(CGMTRVector2D const& v) const;
+    /// Const form of operator+.
     CGMTRVector2D operator+(double d) const;
+    /// Const form of operator-.
     CGMTRVector2D operator-(double d) const;
+    /// Const form of operator*.
     CGMTRVector2D operator*(double d) const;
+    /// Const form of operator/.
     CGMTRVector2D operator/(double d) const;
+    /// Const form of operator==.
     int operator==(CGMTRVector2D const& v) const;
+    /// Const form of operator!=.
     int operator!=(CGMTRVector2D const& v) const;
     ///@}
 

@@ -76,7 +76,9 @@ public:
     /// const objects and temporaries. Each runs the same code as its non-const
     /// form and gives the same bits.
     ///@{
+    /// Const form of operator==.
     int operator==(CGMTRVector3D const& v) const;
+    /// Const form of operator!=.
     int operator!=(CGMTRVector3D const& v) const;
     ///@}
 
