@@ -21,9 +21,7 @@
 #include <cstring>
 #include <vector>
 
-using fuzz::FuzzInput;
-using fuzz::SameBits;
-using fuzz::Sentinel;
+using namespace fuzz;
 
 namespace {
 
@@ -43,17 +41,13 @@ bool InRange(long index, long count) {
 
 // ---- Points ----------------------------------------------------------------
 
-bool SamePoint(const CGMTRPoint2D& a, const CGMTRPoint2D& b) {
-    return SameBits(a.X(), b.X()) && SameBits(a.Y(), b.Y());
-}
-
 void CheckPoints(const CGMTRPoint2DCol& col, const std::vector<CGMTRPoint2D>& model) {
     FUZZ_CHECK(col.GetCount() == static_cast<int>(model.size()));
     FUZZ_CHECK(col.IsEmpty() == (model.empty() ? 1 : 0));
     for (std::size_t i = 0; i < model.size(); ++i) {
         CGMTRPoint2D p(Sentinel(), Sentinel());
         FUZZ_CHECK(col.get_Item(static_cast<long>(i), p) == 1);
-        FUZZ_CHECK(SamePoint(p, model[i]));
+        FUZZ_CHECK(Same(p, model[i]));
     }
 }
 
@@ -94,8 +88,8 @@ void EditPoints(FuzzInput& in, CGMTRPoint2DCol* cols, std::vector<CGMTRPoint2D>*
         CGMTRPoint2D out(Sentinel(), Sentinel());
         const int got = col.get_Item(index, out);
         FUZZ_CHECK(got == (InRange(index, count) ? 1 : 0));
-        FUZZ_CHECK(SamePoint(out, got ? model[static_cast<std::size_t>(index)]
-                                      : CGMTRPoint2D(Sentinel(), Sentinel())));
+        FUZZ_CHECK(Same(out, got ? model[static_cast<std::size_t>(index)]
+                                 : CGMTRPoint2D(Sentinel(), Sentinel())));
         break;
     }
     case 5: {
@@ -198,10 +192,10 @@ Entry Describe(CGMTRBaseGeo2D* e) {
 
 bool SameFields(const Entry& a, const Entry& b) {
     return a.null == b.null &&
-           (a.null || (a.kind == b.kind && SamePoint(a.point, b.point) &&
-                       SameBits(a.vector.X(), b.vector.X()) &&
-                       SameBits(a.vector.Y(), b.vector.Y()) && SameBits(a.mid.X(), b.mid.X()) &&
-                       SameBits(a.mid.Y(), b.mid.Y()) && SameBits(a.sweep, b.sweep)));
+           (a.null ||
+            (a.kind == b.kind && Same(a.point, b.point) && SameBits(a.vector.X(), b.vector.X()) &&
+             SameBits(a.vector.Y(), b.vector.Y()) && SameBits(a.mid.X(), b.mid.X()) &&
+             SameBits(a.mid.Y(), b.mid.Y()) && SameBits(a.sweep, b.sweep)));
 }
 
 void CheckEntities(CGMTRBaseGeo2DCol& col, const std::vector<Entry>& model) {

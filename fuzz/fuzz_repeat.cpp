@@ -301,62 +301,35 @@ void CheckPlacements(FuzzInput& in, CGMTRRepeat* r, const Chain& chain) {
 }
 
 // A copy of the first pattern through its own kind's copy constructor and
-// assignment: same placements, and still whole after the source changes.
-void CopyKind(FuzzInput& in, CGMTRRepeat* r) {
-    CGMTRRepeat* copy = nullptr;
-    CGMTRRepeat* assigned = nullptr;
-    switch (r->GetRepeatType()) {
-    case REPEAT_LINE2D: {
-        CGMTRRepeatLine2D* src = static_cast<CGMTRRepeatLine2D*>(r);
-        copy = new CGMTRRepeatLine2D(*src);
-        CGMTRRepeatLine2D* a = new CGMTRRepeatLine2D();
-        a->SetRepeat(src); // a chain to be replaced by the assignment
-        *a = *src;
-        CGMTRRepeatLine2D& alias = *a;
-        *a = alias;
-        assigned = a;
-        break;
-    }
-    case REPEAT_ARC2D: {
-        CGMTRRepeatArc2D* src = static_cast<CGMTRRepeatArc2D*>(r);
-        copy = new CGMTRRepeatArc2D(*src);
-        CGMTRRepeatArc2D* a = new CGMTRRepeatArc2D();
-        a->SetRepeat(src);
-        *a = *src;
-        CGMTRRepeatArc2D& alias = *a;
-        *a = alias;
-        assigned = a;
-        break;
-    }
-    case REPEAT_ARC_SYMMETRY2D: {
-        CGMTRRepeatArcSymmetry2D* src = static_cast<CGMTRRepeatArcSymmetry2D*>(r);
-        copy = new CGMTRRepeatArcSymmetry2D(*src);
-        CGMTRRepeatArcSymmetry2D* a = new CGMTRRepeatArcSymmetry2D();
-        a->SetRepeat(src);
-        *a = *src;
-        CGMTRRepeatArcSymmetry2D& alias = *a;
-        *a = alias;
-        assigned = a;
-        break;
-    }
-    default: {
-        CGMTRRepeatGrid* src = static_cast<CGMTRRepeatGrid*>(r);
-        copy = new CGMTRRepeatGrid(*src);
-        CGMTRRepeatGrid* a = new CGMTRRepeatGrid();
-        a->SetRepeat(src);
-        *a = *src;
-        CGMTRRepeatGrid& alias = *a;
-        *a = alias;
-        assigned = a;
-        break;
-    }
-    }
+// assignment (onto a pattern whose chain the assignment replaces, then onto
+// itself): same placements as the source.
+template <class Kind> void CopyAs(FuzzInput& in, CGMTRRepeat* r) {
+    Kind* src = static_cast<Kind*>(r);
+    Kind* copy = new Kind(*src);
+    Kind* assigned = new Kind();
+    assigned->SetRepeat(src);
+    *assigned = *src;
+    Kind& alias = *assigned;
+    *assigned = alias;
     FUZZ_CHECK(copy->GetCount() == r->GetCount());
     FUZZ_CHECK(assigned->GetCount() == r->GetCount());
     SamePlacements(in, r, copy);
     SamePlacements(in, r, assigned);
     delete copy;
     delete assigned;
+}
+
+void CopyKind(FuzzInput& in, CGMTRRepeat* r) {
+    switch (r->GetRepeatType()) {
+    case REPEAT_LINE2D:
+        return CopyAs<CGMTRRepeatLine2D>(in, r);
+    case REPEAT_ARC2D:
+        return CopyAs<CGMTRRepeatArc2D>(in, r);
+    case REPEAT_ARC_SYMMETRY2D:
+        return CopyAs<CGMTRRepeatArcSymmetry2D>(in, r);
+    default:
+        return CopyAs<CGMTRRepeatGrid>(in, r);
+    }
 }
 
 void Step(FuzzInput& in, CGMTRRepeat** roots, Chain* chains) {
