@@ -234,14 +234,13 @@ template <auto ours, auto floor, auto field> struct Scalar {
 using ArcDistance = Scalar<OursArcDistance, FloorArcDistance, &Inputs::arcDistance>;
 using ArcPointToPercent = Scalar<OursArcPercent, FloorArcPercent, &Inputs::arcPercent>;
 
-// A rotation of one point about a centre, against the floor's rotation.
-template <class Host> struct Rotation {
-    Host host;
-    CGMTRPoint2D p;
+// A rotation of one point about a centre, against the floor's rotation. Host
+// runs it on input i and keeps what it got in `result`.
+template <class Host> struct Rotation : Host {
     Out f{};
     void Ours(std::size_t i) {
-        host(GetObjects().rotate[i], p);
-        benchmark::DoNotOptimize(p);
+        Host::Run(i);
+        benchmark::DoNotOptimize(Host::result);
     }
     void Floor(std::size_t i) {
         FloorRotate(GetInputs().rotate[i], f);
@@ -250,39 +249,62 @@ template <class Host> struct Rotation {
     bool Agree(std::size_t i) {
         Ours(i);
         Floor(i);
-        return SameOut(Out{{p.X(), p.Y()}, 1}, f, 1);
+        return SameOut(Host::Get(), f, 1);
     }
 };
 // The host keeps one matrix and rebuilds it for every rotation (the builder
 // replaces all nine entries), and one point that it sets to each input point
-// before moving it.
+// before moving it; centres and points are its own objects.
 struct KeptMatrix {
     CGMTRMatrix2D m;
-    void operator()(const Objects::Rotation& r, CGMTRPoint2D& p) {
+    CGMTRPoint2D result;
+    void Run(std::size_t i) {
+        const Objects::Rotation& r = GetObjects().rotate[i];
         m.SetToRotateBy(r.centre, r.angle);
-        p = r.point;
-        p *= m;
+        result = r.point;
+        result *= m;
     }
+    Out Get() const { return Out{{result.X(), result.Y()}, 1}; }
 };
 // The same rotation as one call: the point's own turn about a centre.
 struct PointTurn {
-    void operator()(const Objects::Rotation& r, CGMTRPoint2D& p) {
-        p = r.point;
-        p.RotateForPoint(r.centre, r.angle);
+    CGMTRPoint2D result;
+    void Run(std::size_t i) {
+        const Objects::Rotation& r = GetObjects().rotate[i];
+        result = r.point;
+        result.RotateForPoint(r.centre, r.angle);
     }
+    Out Get() const { return Out{{result.X(), result.Y()}, 1}; }
 };
-// Host pattern: a matrix made for the query, built, and applied to the point.
+// Host patterns: the host holds its own coordinates, as the floor and the peers
+// do; it makes the library's points (and a matrix) for the query and reads the
+// coordinates of the result back.
 struct MatrixPerQuery {
-    void operator()(const Objects::Rotation& r, CGMTRPoint2D& p) {
+    Out result{};
+    void Run(std::size_t i) {
+        const RotateIn& r = GetInputs().rotate[i];
         CGMTRMatrix2D m;
-        m.SetToRotateBy(r.centre, r.angle);
-        p = r.point;
+        m.SetToRotateBy(CGMTRPoint2D(r.px, r.py), r.angle);
+        CGMTRPoint2D p(r.x, r.y);
         p *= m;
+        result = Out{{p.X(), p.Y()}, 1};
     }
+    Out Get() const { return result; }
+};
+struct TurnPerQuery {
+    Out result{};
+    void Run(std::size_t i) {
+        const RotateIn& r = GetInputs().rotate[i];
+        CGMTRPoint2D p(r.x, r.y);
+        p.RotateForPoint(CGMTRPoint2D(r.px, r.py), r.angle);
+        result = Out{{p.X(), p.Y()}, 1};
+    }
+    Out Get() const { return result; }
 };
 using RotateByTransform = Rotation<KeptMatrix>;
 using RotateForPoint = Rotation<PointTurn>;
 using HostRotate = Rotation<MatrixPerQuery>;
+using HostRotateForPoint = Rotation<TurnPerQuery>;
 
 // Every copy of a line of 5 chained to a 3 x 2 grid, each placed by its own
 // call: GetRepeatPoint2 on the bare coordinates, or (host pattern)
@@ -433,6 +455,7 @@ const Operation kOperations[] = {
     Make<RepeatChain>("RepeatChain"),
     Make<HostCrossing>("HostCrossing"),
     Make<HostRotate>("HostRotate"),
+    Make<HostRotateForPoint>("HostRotateForPoint"),
     Make<HostRepeat>("HostRepeat"),
 };
 
@@ -505,11 +528,13 @@ void RegisterPeers() {
 #endif
 #ifdef GMTRRT_BENCH_OCCT
     std::fprintf(stderr, "peer: %s\n", kOcctName);
-    AddPeer<HostRotate>("HostRotate", "OCCT", FloorRotateAt, OcctRotate);
+    AddPeer<HostRotate>("HostRotate", "OpenCASCADE", FloorRotateAt, OcctRotate);
+    AddPeer<HostRotateForPoint>("HostRotateForPoint", "OpenCASCADE", FloorRotateAt, OcctRotate);
 #endif
 #ifdef GMTRRT_BENCH_BOOST
     std::fprintf(stderr, "peer: %s\n", kBoostName);
     AddPeer<HostRotate>("HostRotate", "Boost", FloorRotateAt, BoostRotate);
+    AddPeer<HostRotateForPoint>("HostRotateForPoint", "Boost", FloorRotateAt, BoostRotate);
 #endif
 }
 
