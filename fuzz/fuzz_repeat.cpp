@@ -99,31 +99,23 @@ Pattern ReadPattern(FuzzInput& in) {
     return p;
 }
 
-// Changes one parameter of the first pattern through its setters.
+// Changes one parameter of the first pattern through its setters, and the
+// model with it.
 void Tweak(FuzzInput& in, CGMTRRepeat* r, Pattern& p) {
     const double d = in.Double();
     const long n = in.Long();
-    switch (p.kind) {
-    case REPEAT_LINE2D: {
+    if (p.kind == REPEAT_LINE2D) {
         CGMTRRepeatLine2D* line = static_cast<CGMTRRepeatLine2D*>(r);
         switch (in.Choice(3)) {
         case 0:
-            line->PutLineAngle(d);
-            p.a = d;
-            break;
+            return line->PutLineAngle(p.a = d);
         case 1:
-            line->PutRepeatSpace(d);
-            p.b = d;
-            break;
+            return line->PutRepeatSpace(p.b = d);
         default:
-            line->PutCount(n);
-            p.count = n;
-            break;
+            return line->PutCount(p.count = n);
         }
-        break;
     }
-    case REPEAT_ARC2D:
-    case REPEAT_ARC_SYMMETRY2D: {
+    if (p.kind != REPEAT_GRID) {
         CGMTRRepeatArc2D* arc = static_cast<CGMTRRepeatArc2D*>(r);
         switch (in.Choice(4)) {
         case 0: {
@@ -131,55 +123,32 @@ void Tweak(FuzzInput& in, CGMTRRepeat* r, Pattern& p) {
             arc->SetOriginPt(origin);
             p.a = origin.X();
             p.b = origin.Y();
-            break;
+            return;
         }
-        case 1: {
-            const double y = in.Double();
-            arc->SetOriginPt2(d, y);
-            p.a = d;
-            p.b = y;
-            break;
-        }
-        case 2:
-            arc->PutSpaceAngle(d);
-            p.c = d;
-            break;
-        default:
-            arc->PutCount(n);
-            p.count = n;
-            break;
-        }
-        break;
-    }
-    default: {
-        CGMTRRepeatGrid* grid = static_cast<CGMTRRepeatGrid*>(r);
-        switch (in.Choice(6)) {
-        case 0:
-            grid->PutSpaceX(d);
-            p.a = d;
-            break;
         case 1:
-            grid->PutSpaceY(d);
-            p.b = d;
-            break;
+            p.a = d;
+            p.b = in.Double();
+            return arc->SetOriginPt2(p.a, p.b);
         case 2:
-            grid->PutBaseAngle(d);
-            p.c = d;
-            break;
-        case 3:
-            grid->PutRepeatX(n);
-            p.repeatX = n;
-            break;
-        case 4:
-            grid->PutRepeatY(n);
-            p.repeatY = n;
-            break;
+            return arc->PutSpaceAngle(p.c = d);
         default:
-            grid->PutCount(n);
-            break; // no effect
+            return arc->PutCount(p.count = n);
         }
-        break;
     }
+    CGMTRRepeatGrid* grid = static_cast<CGMTRRepeatGrid*>(r);
+    switch (in.Choice(6)) {
+    case 0:
+        return grid->PutSpaceX(p.a = d);
+    case 1:
+        return grid->PutSpaceY(p.b = d);
+    case 2:
+        return grid->PutBaseAngle(p.c = d);
+    case 3:
+        return grid->PutRepeatX(p.repeatX = n);
+    case 4:
+        return grid->PutRepeatY(p.repeatY = n);
+    default:
+        return grid->PutCount(n); // the grid keeps columns times rows
     }
 }
 
