@@ -3,7 +3,8 @@
 # targets of fuzz/ with clang (library and targets under AddressSanitizer +
 # UndefinedBehaviorSanitizer, leak checking on), replays the committed seed
 # corpus input by input, then fuzzes each target for a bounded time
-# (FUZZ_SECONDS, default 60) on a scratch copy of its corpus.
+# (FUZZ_SECONDS, default 60). The grown corpus goes to build/fuzz-corpus/<target>
+# (kept between runs, so campaigns add up); fuzz/corpus/ is only read.
 # Exits non-zero on any crash, sanitizer report, leak, timeout or failed
 # contract check; the offending input is kept under the build directory.
 #
@@ -26,7 +27,7 @@ cmake --build "$build" -j2 --target "${targets[@]/#/fuzz_}"
 export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 artifacts="$build/findings"
-rm -rf "$artifacts" "$build/work"
+rm -rf "$artifacts"
 mkdir -p "$artifacts"
 
 passed=0
@@ -42,11 +43,11 @@ for t in "${targets[@]}"; do
     continue
   fi
   echo "== fuzz_$t: fuzzing for ${seconds} s"
-  work="$build/work/$t"
-  mkdir -p "$work"
-  cp fuzz/corpus/"$t"/* "$work"/
+  # libFuzzer writes new inputs into the first folder and only reads the others.
+  grown="build/fuzz-corpus/$t"
+  mkdir -p "$grown"
   if "$bin" -max_total_time="$seconds" -max_len=512 -timeout=25 -print_final_stats=1 \
-       -artifact_prefix="$artifacts/$t-" "$work" >"$build/fuzz_$t.log" 2>&1; then
+       -artifact_prefix="$artifacts/$t-" "$grown" fuzz/corpus/"$t" >"$build/fuzz_$t.log" 2>&1; then
     grep -E '^(Done|stat::number_of_executed_units)' "$build/fuzz_$t.log" || true
     passed=$((passed + 1))
   else

@@ -1,38 +1,45 @@
 // The floor of each benchmarked query: the math-library calls its result
 // needs (atan2, acos, cos/sin, sqrt, floor and the divisions), each made once
-// per distinct argument, with the arithmetic between them in the order the
-// query defines, on bare doubles. No objects, no collections, no heap. A sin
-// and a cos of one argument are written next to each other so that the
-// compiler may merge them into one sincos call, as it may in the library.
-// The benchmark checks at start-up that every floor gives the library's bits.
+// per distinct argument and per call, with the arithmetic between them in the
+// order the query defines, on bare doubles. No objects, no collections, no
+// heap, and nothing of the library. A sin and a cos of one argument are
+// written next to each other so that the compiler may merge them into one
+// sincos call, as it may in the library. The benchmark checks at start-up
+// that every floor gives the library's bits.
 #include "bench_data.h"
-
-#include "GMTRRT.h"
 
 #include <cmath>
 
 namespace bench {
 namespace {
 
-constexpr double PI = GMTR_PI;
-constexpr double TOL = GMTR_TOL;
+constexpr double PI = 3.141592653589793;
+constexpr double TWO_PI = PI + PI;
+constexpr double TOL = 1e-10;
+
+// The value, as a memory operand that an empty statement may have changed: the
+// compiler can no longer reuse what it computed from it before.
+inline double Opaque(double v) {
+    asm volatile("" : "+m"(v));
+    return v;
+}
 
 inline double NA(double a) {
     const double t = a / PI / 2;
-    const double r = (t - std::floor(t)) * GMTR_2PI;
+    const double r = (t - std::floor(t)) * TWO_PI;
     return std::fabs(r - 2 * PI) < TOL ? 0.0 : r;
 }
 
 inline double NSA(double a) {
     const double t = a / PI / 2 + 0.5;
-    const double r = (t - std::floor(t)) * GMTR_2PI - PI;
+    const double r = (t - std::floor(t)) * TWO_PI - PI;
     return std::fabs(r + PI) < TOL ? PI : r;
 }
 
 inline double RA(double a) {
     const double q = std::fabs(a / (2 * PI));
     const double f = q - std::floor(q);
-    const double r = a < 0 ? f * (-GMTR_2PI) : f * GMTR_2PI;
+    const double r = a < 0 ? f * (-TWO_PI) : f * TWO_PI;
     return std::fabs(r - 2 * PI) < TOL ? 0.0 : r;
 }
 
@@ -125,6 +132,28 @@ inline LineAngles CandidateAngles(const SegData& s, double theta, double h, doub
     return la;
 }
 
+// The points of the circle about (ox, oy) of the arc's radius at the candidate
+// angles that lie in the arc's range and, when `seg` is given, on that
+// segment; at most `limit`, written to xy as x, y pairs. Returns how many.
+inline int CirclePoints(const LineAngles& la, const ArcProps& a, double ox, double oy,
+                        const SegData* seg, int limit, double* xy) {
+    int n = 0;
+    const double angles[2] = {la.ang1, la.ang2};
+    for (const double ang : angles) {
+        if (n == limit || !InRange(ang, a.base, a.sweep))
+            continue;
+        const double c = std::cos(ang);
+        const double sn = std::sin(ang);
+        const double x = c * a.r + ox, y = sn * a.r + oy;
+        if (seg != nullptr && !(SegDistance(*seg, x, y) < TOL))
+            continue;
+        xy[2 * n] = x;
+        xy[2 * n + 1] = y;
+        ++n;
+    }
+    return n;
+}
+
 inline double TriCos(double a, double b, double c) {
     const double q = (b * b + c * c - a * a) / (2.0 * b * c);
     if (q > 1.0)
@@ -160,20 +189,7 @@ __attribute__((noinline)) void FloorArcSeg(const ArcSegIn& in, Out& out) {
     if (!(h <= a.r + TOL))
         return;
     const double theta = std::atan2(in.s.vy, in.s.vx);
-    const LineAngles la = CandidateAngles(s, theta, h, a.r, ox, oy);
-    const double angles[2] = {la.ang1, la.ang2};
-    for (const double ang : angles) {
-        if (!InRange(ang, a.base, a.sweep))
-            continue;
-        const double c = std::cos(ang);
-        const double sn = std::sin(ang);
-        const double x = c * a.r + ox, y = sn * a.r + oy;
-        if (SegDistance(s, x, y) < TOL) {
-            out.v[2 * out.n] = x;
-            out.v[2 * out.n + 1] = y;
-            ++out.n;
-        }
-    }
+    out.n = CirclePoints(CandidateAngles(s, theta, h, a.r, ox, oy), a, ox, oy, &s, 2, out.v);
 }
 
 namespace {
@@ -219,24 +235,12 @@ inline Arc SearchArc(const Arc& src, const ArcProps& p, double R) {
 }
 
 // The first point of the arc on the ray from its centre towards (tx, ty).
-inline bool RayPoint(const Arc& A, const ArcProps& a, double tx, double ty, double& x, double& y) {
+inline bool RayPoint(const Arc& A, const ArcProps& a, double tx, double ty, double* xy) {
     const double vx = tx - A.cx, vy = ty - A.cy;
     const SegData s = Prepare(A.cx, A.cy, vx, vy);
     const double h = VerticalDis(s, A.cx, A.cy);
     const LineAngles la = CandidateAngles(s, std::atan2(vy, vx), h, a.r, A.cx, A.cy);
-    if (la.none)
-        return false;
-    const double angles[2] = {la.ang1, la.ang2};
-    for (const double ang : angles) {
-        if (InRange(ang, a.base, a.sweep)) {
-            const double c = std::cos(ang);
-            const double sn = std::sin(ang);
-            x = c * a.r + A.cx;
-            y = sn * a.r + A.cy;
-            return true;
-        }
-    }
-    return false;
+    return !la.none && CirclePoints(la, a, A.cx, A.cy, nullptr, 1, xy) == 1;
 }
 } // namespace
 
@@ -258,9 +262,8 @@ __attribute__((noinline)) void FloorArcTangency(const ArcTanIn& in, Out& out) {
     out.v[4] = k.v[0];
     out.v[5] = k.v[1];
     out.n = 1;
-    if (!RayPoint(in.a, a, k.v[0], k.v[1], out.v[0], out.v[1]))
-        return;
-    if (!RayPoint(in.b, b, k.v[0], k.v[1], out.v[2], out.v[3]))
+    if (!RayPoint(in.a, a, k.v[0], k.v[1], &out.v[0]) ||
+        !RayPoint(in.b, b, k.v[0], k.v[1], &out.v[2]))
         return;
     out.n = 3;
 }
@@ -300,7 +303,7 @@ __attribute__((noinline)) void FloorLineTangency(const LineTanIn& in, Out& out) 
         w.mx = hcs.c * w.bx - hcs.s * w.by;
         w.my = hcs.s * w.bx + hcs.c * w.by;
         const ArcProps wp = Props(w);
-        double fx[2], fy[2];
+        double f[4];
         int n = 0;
         for (int side = 0; side < 2 && n == 0; ++side) {
             const SegData& s = side == 0 ? sl : sr;
@@ -309,31 +312,18 @@ __attribute__((noinline)) void FloorLineTangency(const LineTanIn& in, Out& out) 
                 hrDone = true;
             }
             const LineAngles la = CandidateAngles(s, sTheta, side == 0 ? hl : hr, wp.r, ox, oy);
-            if (la.none)
-                continue;
-            const double angles[2] = {la.ang1, la.ang2};
-            for (const double ang : angles) {
-                if (!InRange(ang, wp.base, wp.sweep))
-                    continue;
-                const double c = std::cos(ang);
-                const double sn = std::sin(ang);
-                const double x = c * wp.r + ox, y = sn * wp.r + oy;
-                if (SegDistance(s, x, y) < TOL) {
-                    fx[n] = x;
-                    fy[n] = y;
-                    ++n;
-                }
-            }
+            if (!la.none)
+                n = CirclePoints(la, wp, ox, oy, &s, 2, f);
         }
         if (n == 0)
             continue;
-        double Fx = fx[0], Fy = fy[0];
+        double Fx = f[0], Fy = f[1];
         if (n == 2) {
-            const double d0 = std::sqrt((qx - fx[0]) * (qx - fx[0]) + (qy - fy[0]) * (qy - fy[0]));
-            const double d1 = std::sqrt((qx - fx[1]) * (qx - fx[1]) + (qy - fy[1]) * (qy - fy[1]));
+            const double d0 = std::sqrt((qx - f[0]) * (qx - f[0]) + (qy - f[1]) * (qy - f[1]));
+            const double d1 = std::sqrt((qx - f[2]) * (qx - f[2]) + (qy - f[3]) * (qy - f[3]));
             if (!(d0 < d1)) {
-                Fx = fx[1];
-                Fy = fy[1];
+                Fx = f[2];
+                Fy = f[3];
             }
         }
         // Foot on the segment: a point is on it when the detour through it is
@@ -416,10 +406,13 @@ __attribute__((noinline)) void FloorChain(const ChainIn& in, double* xy) {
     const int gridX = static_cast<int>(in.gridX);
     const int copies = line * gridX * static_cast<int>(in.gridY);
     for (int n = 0; n < copies; ++n) {
+        // Each copy is its own call in a host and computes its own turns: the
+        // compiler must not carry one copy's sincos over to the next.
+        const double lineAngle = Opaque(in.lineAngle), gridAngle = Opaque(in.gridAngle);
         const int own = n >= line ? n % line : n;
         const int child = n >= line ? n / line : 0;
         const double dd = static_cast<double>(own) * in.lineSpace;
-        const SC l = SnapCS(in.lineAngle);
+        const SC l = SnapCS(lineAngle);
         double x = l.c * dd + in.x;
         double y = l.s * dd + in.y;
         if (child > 0) {
@@ -429,7 +422,7 @@ __attribute__((noinline)) void FloorChain(const ChainIn& in, double* xy) {
             if (row % 2 != 0)
                 col = static_cast<double>(gridX) - 1.0 - static_cast<double>(column);
             const double r = static_cast<double>(row);
-            const SC g = SnapCS(in.gridAngle);
+            const SC g = SnapCS(gridAngle);
             const double nx = ((col * in.gridSpaceX) * g.c + x) - (r * in.gridSpaceY) * g.s;
             const double ny = ((col * in.gridSpaceX) * g.s + y) + (r * in.gridSpaceY) * g.c;
             x = nx;

@@ -1,8 +1,12 @@
-// Each listed query of the library against its floor (floor.cpp), on the same
-// fixed inputs cycled through a few thousand cases. Before the benchmarks run,
-// every floor is checked to give the library's results bit for bit, so the two
-// sides of each pair compute the same thing.
+// Each listed query of the library against its floor (floor.cpp), and the
+// host patterns (the calls a host makes around a query, written the plain
+// way) against the floor of the same result, on fixed inputs cycled through a
+// few thousand cases. Before the benchmarks run, every floor is checked to
+// give the library's results bit for bit, so both sides of each pair compute
+// the same thing; the optional peers (peers.h) are checked to find the same
+// points.
 #include "bench_data.h"
+#include "peers.h"
 
 #include "CGMTRArc2D.h"
 #include "CGMTRLine2D.h"
@@ -13,17 +17,13 @@
 
 #include <benchmark/benchmark.h>
 
-#ifdef GMTRRT_BENCH_PEERS
-#include "peers.h"
 #include <algorithm>
-#include <cmath>
-#endif
-
 #include <chrono>
-
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <memory>
+#include <string>
 #include <vector>
 
 namespace {
@@ -96,7 +96,7 @@ const Objects& GetObjects() {
     return objects;
 }
 
-// ---- The library side of each pair -----------------------------------------
+// ---- The library side of each query -------------------------------------------
 
 // In the timed loops the crossings accumulate in the host's collection, which
 // is emptied every kClearEvery queries; its storage is reserved beforehand, so
@@ -109,25 +109,17 @@ void Reserve(CGMTRPoint2DCol& col) {
     col.Clear();
 }
 
-void OursSegSeg(std::size_t i, CGMTRPoint2DCol& col, bool clear = true) {
-    const Objects& o = GetObjects();
-    if (clear)
-        col.Clear();
-    Objects::SegmentPair& pair = const_cast<Objects::SegmentPair&>(o.segSeg[i]);
+void OursSegSeg(std::size_t i, CGMTRPoint2DCol& col) {
+    Objects::SegmentPair& pair = const_cast<Objects::SegmentPair&>(GetObjects().segSeg[i]);
     pair.a.GetCrossPoint(pair.b, col);
 }
 
-void OursArcSeg(std::size_t i, CGMTRPoint2DCol& col, bool clear = true) {
-    const Objects& o = GetObjects();
-    if (clear)
-        col.Clear();
-    o.arcSegArc[i].GetCrossPointLine(o.arcSegLine[i], col);
+void OursArcSeg(std::size_t i, CGMTRPoint2DCol& col) {
+    GetObjects().arcSegArc[i].GetCrossPointLine(GetObjects().arcSegLine[i], col);
 }
 
-void OursArcArc(std::size_t i, CGMTRPoint2DCol& col, bool clear = true) {
+void OursArcArc(std::size_t i, CGMTRPoint2DCol& col) {
     const Objects& o = GetObjects();
-    if (clear)
-        col.Clear();
     o.arcArcA[i].GetCrossPointArc(const_cast<CGMTRArc2D&>(o.arcArcB[i]), col);
 }
 
@@ -155,277 +147,246 @@ double OursArcPercent(std::size_t i) {
     return GetObjects().pctArc[i].PointToPercent(CGMTRPoint2D(in.px, in.py));
 }
 
+// ---- Operations: the library side and the floor side, with what a host keeps --
+//
+// Ours(i) and Floor(i) are timed; Agree(i) runs both on input i and tells
+// whether they give the same bits.
+
+bool SameBits(const double* a, const double* b, int n) {
+    return std::memcmp(a, b, sizeof(double) * static_cast<std::size_t>(n)) == 0;
+}
+
+// The count and the first points of a collection, read as a host reads them.
+Out Read(const CGMTRPoint2DCol& col) {
+    Out o{};
+    o.n = col.GetCount();
+    for (int k = 0; k < o.n && k < 3; ++k) {
+        CGMTRPoint2D p;
+        col.get_Item(k, p);
+        o.v[2 * k] = p.X();
+        o.v[2 * k + 1] = p.Y();
+    }
+    return o;
+}
+
+// The same number of points as the inputs were made for, at the same bits.
+bool SameOut(const Out& ours, const Out& floor, int points) {
+    return ours.n == points && floor.n == points && SameBits(ours.v, floor.v, 2 * points);
+}
+
+// A crossing appended to the host's collection; the floor gives `points` points.
+template <auto ours, auto floor, auto field, int points> struct Crossing {
+    CGMTRPoint2DCol col;
+    Out f{};
+    Crossing() { Reserve(col); }
+    void Ours(std::size_t i) {
+        if (i % kClearEvery == 0)
+            col.Clear();
+        ours(i, col);
+        benchmark::DoNotOptimize(col);
+    }
+    void Floor(std::size_t i) {
+        floor((GetInputs().*field)[i], f);
+        benchmark::DoNotOptimize(f);
+    }
+    bool Agree(std::size_t i) {
+        col.Clear();
+        ours(i, col);
+        floor((GetInputs().*field)[i], f);
+        return SameOut(Read(col), f, points);
+    }
+};
+using SegSeg = Crossing<OursSegSeg, FloorSegSeg, &Inputs::segSeg, 1>;
+using ArcSeg = Crossing<OursArcSeg, FloorArcSeg, &Inputs::arcSeg, 2>;
+using ArcArc = Crossing<OursArcArc, FloorArcArc, &Inputs::arcArc, 2>;
+
+// A fillet: two touching points and the centre.
+template <auto ours, auto floor, auto field> struct Fillet {
+    CGMTRPoint2D p[3];
+    Out f{};
+    void Ours(std::size_t i) {
+        ours(i, p);
+        benchmark::DoNotOptimize(p);
+    }
+    void Floor(std::size_t i) {
+        floor((GetInputs().*field)[i], f);
+        benchmark::DoNotOptimize(f);
+    }
+    bool Agree(std::size_t i) {
+        Ours(i);
+        Floor(i);
+        const Out o{{p[0].X(), p[0].Y(), p[1].X(), p[1].Y(), p[2].X(), p[2].Y()}, 3};
+        return SameOut(o, f, 3);
+    }
+};
+using LineTangency = Fillet<OursLineTangency, FloorLineTangency, &Inputs::lineTan>;
+using ArcTangency = Fillet<OursArcTangency, FloorArcTangency, &Inputs::arcTan>;
+
+// A distance or a percent (never negative on these inputs).
+template <auto ours, auto floor, auto field> struct Scalar {
+    void Ours(std::size_t i) { benchmark::DoNotOptimize(ours(i)); }
+    void Floor(std::size_t i) { benchmark::DoNotOptimize(floor((GetInputs().*field)[i])); }
+    bool Agree(std::size_t i) {
+        const double o = ours(i), f = floor((GetInputs().*field)[i]);
+        return f >= 0.0 && SameBits(&o, &f, 1);
+    }
+};
+using ArcDistance = Scalar<OursArcDistance, FloorArcDistance, &Inputs::arcDistance>;
+using ArcPointToPercent = Scalar<OursArcPercent, FloorArcPercent, &Inputs::arcPercent>;
+
+// A rotation of one point about a centre, against the floor's rotation. Host
+// runs it on input i and keeps what it got in `result`.
+template <class Host> struct Rotation : Host {
+    Out f{};
+    void Ours(std::size_t i) {
+        Host::Run(i);
+        benchmark::DoNotOptimize(Host::result);
+    }
+    void Floor(std::size_t i) {
+        FloorRotate(GetInputs().rotate[i], f);
+        benchmark::DoNotOptimize(f);
+    }
+    bool Agree(std::size_t i) {
+        Ours(i);
+        Floor(i);
+        return SameOut(Host::Get(), f, 1);
+    }
+};
 // The host keeps one matrix and rebuilds it for every rotation (the builder
 // replaces all nine entries), and one point that it sets to each input point
 // before moving it; centres and points are its own objects.
-void OursRotate(std::size_t i, CGMTRMatrix2D& m, CGMTRPoint2D& p) {
-    const Objects& o = GetObjects();
-    const Objects::Rotation& r = o.rotate[i];
-    m.SetToRotateBy(r.centre, r.angle);
-    p = r.point;
-    p *= m;
-}
-
-// The same rotation as one call: the point's own turn about a centre, which
-// builds that matrix and applies it inside the library.
-void OursRotateForPoint(std::size_t i, CGMTRPoint2D& p) {
-    const Objects& o = GetObjects();
-    const Objects::Rotation& r = o.rotate[i];
-    p = r.point;
-    p.RotateForPoint(r.centre, r.angle);
-}
-
-void OursChain(std::size_t i, double* xy) {
-    CGMTRRepeatLine2D& chain = *GetObjects().chain[i];
-    const ChainIn& in = GetInputs().chain[i];
-    double x = in.x, y = in.y;
-    const CGMTRPoint2D ref(in.x, in.y);
-    const long copies = chain.GetCount();
-    for (long n = 0; n < copies; ++n)
-        chain.GetRepeatPoint2(n, x, y, &xy[2 * n], &xy[2 * n + 1], ref);
-}
-
-// ---- Bit-for-bit agreement of the two sides ---------------------------------
-
-int g_mismatches = 0;
-
-void Expect(const char* op, std::size_t i, const double* a, const double* b, int n) {
-    if (std::memcmp(a, b, sizeof(double) * static_cast<std::size_t>(n)) != 0) {
-        if (g_mismatches < 10)
-            std::fprintf(stderr, "floor and library differ: %s input %zu\n", op, i);
-        ++g_mismatches;
+struct KeptMatrix {
+    CGMTRMatrix2D m;
+    CGMTRPoint2D result;
+    void Run(std::size_t i) {
+        const Objects::Rotation& r = GetObjects().rotate[i];
+        m.SetToRotateBy(r.centre, r.angle);
+        result = r.point;
+        result *= m;
     }
-}
-
-void ExpectCol(const char* op, std::size_t i, const CGMTRPoint2DCol& col, const Out& f) {
-    double got[4] = {0, 0, 0, 0};
-    for (int k = 0; k < col.GetCount() && k < 2; ++k) {
-        CGMTRPoint2D p;
-        col.get_Item(k, p);
-        got[2 * k] = p.X();
-        got[2 * k + 1] = p.Y();
+    Out Get() const { return Out{{result.X(), result.Y()}, 1}; }
+};
+// The same rotation as one call: the point's own turn about a centre.
+struct PointTurn {
+    CGMTRPoint2D result;
+    void Run(std::size_t i) {
+        const Objects::Rotation& r = GetObjects().rotate[i];
+        result = r.point;
+        result.RotateForPoint(r.centre, r.angle);
     }
-    if (col.GetCount() != f.n) {
-        std::fprintf(stderr, "floor and library differ in count: %s input %zu (%d, %d)\n", op, i,
-                     col.GetCount(), f.n);
-        ++g_mismatches;
-        return;
-    }
-    Expect(op, i, got, f.v, 2 * f.n);
-}
-
-void ExpectThree(const char* op, std::size_t i, const CGMTRPoint2D* p, const Out& f) {
-    const double got[6] = {p[0].X(), p[0].Y(), p[1].X(), p[1].Y(), p[2].X(), p[2].Y()};
-    if (f.n != 3) {
-        std::fprintf(stderr, "floor found no fillet: %s input %zu\n", op, i);
-        ++g_mismatches;
-        return;
-    }
-    Expect(op, i, got, f.v, 6);
-}
-
-int CheckAgreement() {
-    const Inputs& in = GetInputs();
-    CGMTRPoint2DCol col;
-    for (std::size_t i = 0; i < kInputs; ++i) {
-        Out f{};
-        OursSegSeg(i, col);
-        FloorSegSeg(in.segSeg[i], f);
-        ExpectCol("SegSeg", i, col, f);
-        if (f.n != 1)
-            ++g_mismatches;
-        OursArcSeg(i, col);
-        FloorArcSeg(in.arcSeg[i], f);
-        ExpectCol("ArcSeg", i, col, f);
-        if (f.n != 2)
-            ++g_mismatches;
-        OursArcArc(i, col);
-        FloorArcArc(in.arcArc[i], f);
-        ExpectCol("ArcArc", i, col, f);
-        if (f.n != 2)
-            ++g_mismatches;
-        CGMTRPoint2D p[3];
-        OursLineTangency(i, p);
-        FloorLineTangency(in.lineTan[i], f);
-        ExpectThree("LineTangency", i, p, f);
-        OursArcTangency(i, p);
-        FloorArcTangency(in.arcTan[i], f);
-        ExpectThree("ArcTangency", i, p, f);
-        const double d1 = OursArcDistance(i), d2 = FloorArcDistance(in.arcDistance[i]);
-        Expect("ArcDistance", i, &d1, &d2, 1);
-        const double p1 = OursArcPercent(i), p2 = FloorArcPercent(in.arcPercent[i]);
-        Expect("ArcPercent", i, &p1, &p2, 1);
-        if (p2 == -1.0)
-            ++g_mismatches;
+    Out Get() const { return Out{{result.X(), result.Y()}, 1}; }
+};
+// Host patterns: the host holds its own coordinates, as the floor and the peers
+// do; it makes the library's points (and a matrix) for the query and reads the
+// coordinates of the result back.
+struct MatrixPerQuery {
+    Out result{};
+    void Run(std::size_t i) {
+        const RotateIn& r = GetInputs().rotate[i];
         CGMTRMatrix2D m;
-        CGMTRPoint2D r;
-        OursRotate(i, m, r);
-        FloorRotate(in.rotate[i], f);
-        const double rr[2] = {r.X(), r.Y()};
-        Expect("Rotate", i, rr, f.v, 2);
-        CGMTRPoint2D r2;
-        OursRotateForPoint(i, r2);
-        const double rr2[2] = {r2.X(), r2.Y()};
-        Expect("RotateForPoint", i, rr2, f.v, 2);
-        double a[2 * kChainCopies], b[2 * kChainCopies];
-        OursChain(i, a);
-        FloorChain(in.chain[i], b);
-        Expect("Chain", i, a, b, 2 * kChainCopies);
+        m.SetToRotateBy(CGMTRPoint2D(r.px, r.py), r.angle);
+        CGMTRPoint2D p(r.x, r.y);
+        p *= m;
+        result = Out{{p.X(), p.Y()}, 1};
     }
-    return g_mismatches;
-}
-
-// ---- Benchmarks ---------------------------------------------------------------
-
-template <typename F> void Loop(benchmark::State& state, F f) {
-    std::size_t i = 0;
-    for (auto _ : state) {
-        f(i & kMask);
-        ++i;
+    Out Get() const { return result; }
+};
+struct TurnPerQuery {
+    Out result{};
+    void Run(std::size_t i) {
+        const RotateIn& r = GetInputs().rotate[i];
+        CGMTRPoint2D p(r.x, r.y);
+        p.RotateForPoint(CGMTRPoint2D(r.px, r.py), r.angle);
+        result = Out{{p.X(), p.Y()}, 1};
     }
-}
+    Out Get() const { return result; }
+};
+using RotateByTransform = Rotation<KeptMatrix>;
+using RotateForPoint = Rotation<PointTurn>;
+using HostRotate = Rotation<MatrixPerQuery>;
+using HostRotateForPoint = Rotation<TurnPerQuery>;
 
-void BM_SegSeg_Ours(benchmark::State& s) {
+// Every copy of a line of 5 chained to a 3 x 2 grid, each placed by its own
+// call: GetRepeatPoint2 on the bare coordinates, or (host pattern)
+// GetRepeatPoint on the host's point.
+template <bool host> struct Chain {
+    double xy[2 * kChainCopies], f[2 * kChainCopies];
+    void Ours(std::size_t i) {
+        CGMTRRepeatLine2D& chain = *GetObjects().chain[i];
+        const ChainIn& in = GetInputs().chain[i];
+        double x = in.x, y = in.y;
+        const CGMTRPoint2D point(in.x, in.y);
+        const long copies = chain.GetCount();
+        for (long n = 0; n < copies; ++n) {
+            if (host) {
+                const CGMTRPoint2D p = chain.GetRepeatPoint(n, point, point);
+                xy[2 * n] = p.X();
+                xy[2 * n + 1] = p.Y();
+            } else {
+                chain.GetRepeatPoint2(n, x, y, &xy[2 * n], &xy[2 * n + 1], point);
+            }
+        }
+        benchmark::DoNotOptimize(xy);
+    }
+    void Floor(std::size_t i) {
+        FloorChain(GetInputs().chain[i], f);
+        benchmark::DoNotOptimize(f);
+    }
+    bool Agree(std::size_t i) {
+        Ours(i);
+        Floor(i);
+        return SameBits(xy, f, 2 * kChainCopies);
+    }
+};
+using RepeatChain = Chain<false>;
+using HostRepeat = Chain<true>;
+
+// Host pattern: the host empties its collection, asks for the crossing of two
+// segments, then reads the count and each point back.
+struct HostCrossing {
     CGMTRPoint2DCol col;
-    Reserve(col);
-    Loop(s, [&](std::size_t i) {
-        OursSegSeg(i, col, (i % kClearEvery) == 0);
-        benchmark::DoNotOptimize(col);
-    });
-}
-void BM_SegSeg_Floor(benchmark::State& s) {
-    Out f;
-    Loop(s, [&](std::size_t i) {
+    Out o{}, f{};
+    void Ours(std::size_t i) {
+        col.Clear();
+        OursSegSeg(i, col);
+        o = Read(col);
+        benchmark::DoNotOptimize(o);
+    }
+    void Floor(std::size_t i) {
         FloorSegSeg(GetInputs().segSeg[i], f);
         benchmark::DoNotOptimize(f);
-    });
+    }
+    bool Agree(std::size_t i) {
+        Ours(i);
+        Floor(i);
+        return SameOut(o, f, 1);
+    }
+};
+
+// ---- Benchmarks -----------------------------------------------------------------
+
+template <class Op> void BM_Ours(benchmark::State& state) {
+    Op op;
+    std::size_t i = 0;
+    for (auto _ : state)
+        op.Ours(i++ & kMask);
 }
-void BM_ArcSeg_Ours(benchmark::State& s) {
-    CGMTRPoint2DCol col;
-    Reserve(col);
-    Loop(s, [&](std::size_t i) {
-        OursArcSeg(i, col, (i % kClearEvery) == 0);
-        benchmark::DoNotOptimize(col);
-    });
-}
-void BM_ArcSeg_Floor(benchmark::State& s) {
-    Out f;
-    Loop(s, [&](std::size_t i) {
-        FloorArcSeg(GetInputs().arcSeg[i], f);
-        benchmark::DoNotOptimize(f);
-    });
-}
-void BM_ArcArc_Ours(benchmark::State& s) {
-    CGMTRPoint2DCol col;
-    Reserve(col);
-    Loop(s, [&](std::size_t i) {
-        OursArcArc(i, col, (i % kClearEvery) == 0);
-        benchmark::DoNotOptimize(col);
-    });
-}
-void BM_ArcArc_Floor(benchmark::State& s) {
-    Out f;
-    Loop(s, [&](std::size_t i) {
-        FloorArcArc(GetInputs().arcArc[i], f);
-        benchmark::DoNotOptimize(f);
-    });
-}
-void BM_LineTangency_Ours(benchmark::State& s) {
-    CGMTRPoint2D p[3];
-    Loop(s, [&](std::size_t i) {
-        OursLineTangency(i, p);
-        benchmark::DoNotOptimize(p);
-    });
-}
-void BM_LineTangency_Floor(benchmark::State& s) {
-    Out f;
-    Loop(s, [&](std::size_t i) {
-        FloorLineTangency(GetInputs().lineTan[i], f);
-        benchmark::DoNotOptimize(f);
-    });
-}
-void BM_ArcTangency_Ours(benchmark::State& s) {
-    CGMTRPoint2D p[3];
-    Loop(s, [&](std::size_t i) {
-        OursArcTangency(i, p);
-        benchmark::DoNotOptimize(p);
-    });
-}
-void BM_ArcTangency_Floor(benchmark::State& s) {
-    Out f;
-    Loop(s, [&](std::size_t i) {
-        FloorArcTangency(GetInputs().arcTan[i], f);
-        benchmark::DoNotOptimize(f);
-    });
-}
-void BM_ArcDistance_Ours(benchmark::State& s) {
-    Loop(s, [&](std::size_t i) { benchmark::DoNotOptimize(OursArcDistance(i)); });
-}
-void BM_ArcDistance_Floor(benchmark::State& s) {
-    Loop(s, [&](std::size_t i) {
-        benchmark::DoNotOptimize(FloorArcDistance(GetInputs().arcDistance[i]));
-    });
-}
-void BM_ArcPointToPercent_Ours(benchmark::State& s) {
-    Loop(s, [&](std::size_t i) { benchmark::DoNotOptimize(OursArcPercent(i)); });
-}
-void BM_ArcPointToPercent_Floor(benchmark::State& s) {
-    Loop(s, [&](std::size_t i) {
-        benchmark::DoNotOptimize(FloorArcPercent(GetInputs().arcPercent[i]));
-    });
-}
-void BM_RotateByTransform_Ours(benchmark::State& s) {
-    CGMTRMatrix2D m;
-    CGMTRPoint2D p;
-    Loop(s, [&](std::size_t i) {
-        OursRotate(i, m, p);
-        benchmark::DoNotOptimize(p);
-    });
-}
-void BM_RotateByTransform_Floor(benchmark::State& s) {
-    Out f;
-    Loop(s, [&](std::size_t i) {
-        FloorRotate(GetInputs().rotate[i], f);
-        benchmark::DoNotOptimize(f);
-    });
-}
-void BM_RotateForPoint_Ours(benchmark::State& s) {
-    CGMTRPoint2D p;
-    Loop(s, [&](std::size_t i) {
-        OursRotateForPoint(i, p);
-        benchmark::DoNotOptimize(p);
-    });
-}
-void BM_RotateForPoint_Floor(benchmark::State& s) {
-    Out f;
-    Loop(s, [&](std::size_t i) {
-        FloorRotate(GetInputs().rotate[i], f);
-        benchmark::DoNotOptimize(f);
-    });
-}
-void BM_RepeatChain_Ours(benchmark::State& s) {
-    double xy[2 * kChainCopies];
-    Loop(s, [&](std::size_t i) {
-        OursChain(i, xy);
-        benchmark::DoNotOptimize(xy);
-    });
-}
-void BM_RepeatChain_Floor(benchmark::State& s) {
-    double xy[2 * kChainCopies];
-    Loop(s, [&](std::size_t i) {
-        FloorChain(GetInputs().chain[i], xy);
-        benchmark::DoNotOptimize(xy);
-    });
+
+template <class Op> void BM_Floor(benchmark::State& state) {
+    Op op;
+    std::size_t i = 0;
+    for (auto _ : state)
+        op.Floor(i++ & kMask);
 }
 
 // Paired measurement for a shared, noisy machine: each iteration times a block
-// of inputs through the library and then the same block through the floor,
-// so both sides run microseconds apart under the same conditions. The
-// counters give the time per input of each side and their ratio.
-template <typename O, typename F> void Paired(benchmark::State& state, O ours, F floor) {
+// of inputs through the library and then the same block through the other
+// side, so both run microseconds apart under the same conditions. The counters
+// give the time per input of each side and their ratio.
+template <class O, class F> void Paired(benchmark::State& state, O ours, F other) {
     constexpr std::size_t kBlock = 128;
     using Clock = std::chrono::steady_clock;
-    double oursNs = 0.0, floorNs = 0.0;
+    double oursNs = 0.0, otherNs = 0.0;
     std::size_t start = 0;
     for (auto _ : state) {
         const auto t0 = Clock::now();
@@ -433,267 +394,154 @@ template <typename O, typename F> void Paired(benchmark::State& state, O ours, F
             ours((start + k) & kMask);
         const auto t1 = Clock::now();
         for (std::size_t k = 0; k < kBlock; ++k)
-            floor((start + k) & kMask);
+            other((start + k) & kMask);
         const auto t2 = Clock::now();
         oursNs += std::chrono::duration<double, std::nano>(t1 - t0).count();
-        floorNs += std::chrono::duration<double, std::nano>(t2 - t1).count();
+        otherNs += std::chrono::duration<double, std::nano>(t2 - t1).count();
         start += kBlock;
     }
     const double n = static_cast<double>(state.iterations()) * kBlock;
     state.counters["ours_ns"] = oursNs / n;
-    state.counters["floor_ns"] = floorNs / n;
-    state.counters["ratio"] = oursNs / floorNs;
+    state.counters["floor_ns"] = otherNs / n;
+    state.counters["ratio"] = oursNs / otherNs;
 }
 
-void BM_SegSeg_Pair(benchmark::State& s) {
-    CGMTRPoint2DCol col;
-    Reserve(col);
-    Out f;
+template <class Op> void BM_Pair(benchmark::State& state) {
+    Op op;
     Paired(
-        s,
-        [&](std::size_t i) {
-            OursSegSeg(i, col, (i % kClearEvery) == 0);
-            benchmark::DoNotOptimize(col);
-        },
-        [&](std::size_t i) {
-            FloorSegSeg(GetInputs().segSeg[i], f);
-            benchmark::DoNotOptimize(f);
-        });
-}
-void BM_ArcSeg_Pair(benchmark::State& s) {
-    CGMTRPoint2DCol col;
-    Reserve(col);
-    Out f;
-    Paired(
-        s,
-        [&](std::size_t i) {
-            OursArcSeg(i, col, (i % kClearEvery) == 0);
-            benchmark::DoNotOptimize(col);
-        },
-        [&](std::size_t i) {
-            FloorArcSeg(GetInputs().arcSeg[i], f);
-            benchmark::DoNotOptimize(f);
-        });
-}
-void BM_ArcArc_Pair(benchmark::State& s) {
-    CGMTRPoint2DCol col;
-    Reserve(col);
-    Out f;
-    Paired(
-        s,
-        [&](std::size_t i) {
-            OursArcArc(i, col, (i % kClearEvery) == 0);
-            benchmark::DoNotOptimize(col);
-        },
-        [&](std::size_t i) {
-            FloorArcArc(GetInputs().arcArc[i], f);
-            benchmark::DoNotOptimize(f);
-        });
-}
-void BM_LineTangency_Pair(benchmark::State& s) {
-    CGMTRPoint2D p[3];
-    Out f;
-    Paired(
-        s,
-        [&](std::size_t i) {
-            OursLineTangency(i, p);
-            benchmark::DoNotOptimize(p);
-        },
-        [&](std::size_t i) {
-            FloorLineTangency(GetInputs().lineTan[i], f);
-            benchmark::DoNotOptimize(f);
-        });
-}
-void BM_ArcTangency_Pair(benchmark::State& s) {
-    CGMTRPoint2D p[3];
-    Out f;
-    Paired(
-        s,
-        [&](std::size_t i) {
-            OursArcTangency(i, p);
-            benchmark::DoNotOptimize(p);
-        },
-        [&](std::size_t i) {
-            FloorArcTangency(GetInputs().arcTan[i], f);
-            benchmark::DoNotOptimize(f);
-        });
-}
-void BM_ArcDistance_Pair(benchmark::State& s) {
-    Paired(
-        s, [&](std::size_t i) { benchmark::DoNotOptimize(OursArcDistance(i)); },
-        [&](std::size_t i) {
-            benchmark::DoNotOptimize(FloorArcDistance(GetInputs().arcDistance[i]));
-        });
-}
-void BM_ArcPointToPercent_Pair(benchmark::State& s) {
-    Paired(
-        s, [&](std::size_t i) { benchmark::DoNotOptimize(OursArcPercent(i)); },
-        [&](std::size_t i) {
-            benchmark::DoNotOptimize(FloorArcPercent(GetInputs().arcPercent[i]));
-        });
-}
-void BM_RotateByTransform_Pair(benchmark::State& s) {
-    CGMTRMatrix2D m;
-    CGMTRPoint2D p;
-    Out f;
-    Paired(
-        s,
-        [&](std::size_t i) {
-            OursRotate(i, m, p);
-            benchmark::DoNotOptimize(p);
-        },
-        [&](std::size_t i) {
-            FloorRotate(GetInputs().rotate[i], f);
-            benchmark::DoNotOptimize(f);
-        });
-}
-void BM_RotateForPoint_Pair(benchmark::State& s) {
-    CGMTRPoint2D p;
-    Out f;
-    Paired(
-        s,
-        [&](std::size_t i) {
-            OursRotateForPoint(i, p);
-            benchmark::DoNotOptimize(p);
-        },
-        [&](std::size_t i) {
-            FloorRotate(GetInputs().rotate[i], f);
-            benchmark::DoNotOptimize(f);
-        });
-}
-void BM_RepeatChain_Pair(benchmark::State& s) {
-    double xy[2 * kChainCopies];
-    Paired(
-        s,
-        [&](std::size_t i) {
-            OursChain(i, xy);
-            benchmark::DoNotOptimize(xy);
-        },
-        [&](std::size_t i) {
-            FloorChain(GetInputs().chain[i], xy);
-            benchmark::DoNotOptimize(xy);
-        });
+        state, [&](std::size_t i) { op.Ours(i); }, [&](std::size_t i) { op.Floor(i); });
 }
 
-#ifdef GMTRRT_BENCH_PEERS
-// The peer against the library, paired the same way: the counters ours_ns,
-// floor_ns and ratio hold ours, the peer and ours / peer.
-template <typename O, typename P> void PeerPaired(benchmark::State& s, O ours, P peer) {
-    CGMTRPoint2DCol col;
-    Reserve(col);
-    Out f;
-    Paired(
-        s,
-        [&](std::size_t i) {
-            ours(i, col, (i % kClearEvery) == 0);
-            benchmark::DoNotOptimize(col);
-        },
-        [&](std::size_t i) {
-            peer(i, f);
-            benchmark::DoNotOptimize(f);
-        });
-}
-void BM_SegSeg_PeerPair(benchmark::State& s) {
-    PeerPaired(s, OursSegSeg, PeerSegSeg);
-}
-void BM_ArcSeg_PeerPair(benchmark::State& s) {
-    PeerPaired(s, OursArcSeg, PeerArcSeg);
-}
-void BM_ArcArc_PeerPair(benchmark::State& s) {
-    PeerPaired(s, OursArcArc, PeerArcArc);
-}
-BENCHMARK(BM_SegSeg_PeerPair);
-BENCHMARK(BM_ArcSeg_PeerPair);
-BENCHMARK(BM_ArcArc_PeerPair);
-
-// The peer finds the same number of points as the library, each near one of
-// the library's; returns the number of inputs where it does not.
-int CheckPeer() {
-    const Inputs& in = GetInputs();
+template <class Op> int Disagreements(const char* name) {
+    Op op;
     int bad = 0;
-    double worst = 0.0;
-    auto compare = [&](const Out& ours, const Out& peer) {
-        if (ours.n != peer.n)
-            return false;
-        for (int a = 0; a < ours.n; ++a) {
-            const double x = ours.v[2 * a], y = ours.v[2 * a + 1];
-            const double scale = std::max(1.0, std::fabs(x) + std::fabs(y));
-            double best = INFINITY;
-            for (int b = 0; b < peer.n; ++b)
-                best =
-                    std::min(best, std::fabs(peer.v[2 * b] - x) + std::fabs(peer.v[2 * b + 1] - y));
-            worst = std::max(worst, best / scale);
-            if (!(best <= 1e-6 * scale))
-                return false;
-        }
-        return true;
-    };
     for (std::size_t i = 0; i < kInputs; ++i) {
-        Out f, p;
-        FloorSegSeg(in.segSeg[i], f);
-        PeerSegSeg(i, p);
-        bad += compare(f, p) ? 0 : 1;
-        FloorArcSeg(in.arcSeg[i], f);
-        PeerArcSeg(i, p);
-        bad += compare(f, p) ? 0 : 1;
-        FloorArcArc(in.arcArc[i], f);
-        PeerArcArc(i, p);
-        bad += compare(f, p) ? 0 : 1;
+        if (op.Agree(i))
+            continue;
+        if (bad++ < 5)
+            std::fprintf(stderr, "floor and library differ: %s input %zu\n", name, i);
     }
-    std::fprintf(stderr, "peer: %s; largest distance from the library's points %.2g (relative)\n",
-                 kPeerName, worst);
     return bad;
 }
-#endif
 
-BENCHMARK(BM_SegSeg_Ours);
-BENCHMARK(BM_SegSeg_Floor);
-BENCHMARK(BM_ArcSeg_Ours);
-BENCHMARK(BM_ArcSeg_Floor);
-BENCHMARK(BM_ArcArc_Ours);
-BENCHMARK(BM_ArcArc_Floor);
-BENCHMARK(BM_LineTangency_Ours);
-BENCHMARK(BM_LineTangency_Floor);
-BENCHMARK(BM_ArcTangency_Ours);
-BENCHMARK(BM_ArcTangency_Floor);
-BENCHMARK(BM_ArcDistance_Ours);
-BENCHMARK(BM_ArcDistance_Floor);
-BENCHMARK(BM_ArcPointToPercent_Ours);
-BENCHMARK(BM_ArcPointToPercent_Floor);
-BENCHMARK(BM_RotateByTransform_Ours);
-BENCHMARK(BM_RotateByTransform_Floor);
-BENCHMARK(BM_RotateForPoint_Ours);
-BENCHMARK(BM_RotateForPoint_Floor);
-BENCHMARK(BM_RepeatChain_Ours);
-BENCHMARK(BM_RepeatChain_Floor);
-BENCHMARK(BM_SegSeg_Pair);
-BENCHMARK(BM_ArcSeg_Pair);
-BENCHMARK(BM_ArcArc_Pair);
-BENCHMARK(BM_LineTangency_Pair);
-BENCHMARK(BM_ArcTangency_Pair);
-BENCHMARK(BM_ArcDistance_Pair);
-BENCHMARK(BM_ArcPointToPercent_Pair);
-BENCHMARK(BM_RotateByTransform_Pair);
-BENCHMARK(BM_RotateForPoint_Pair);
-BENCHMARK(BM_RepeatChain_Pair);
+struct Operation {
+    const char* name;
+    void (*ours)(benchmark::State&);
+    void (*floor)(benchmark::State&);
+    void (*pair)(benchmark::State&);
+    int (*disagreements)(const char*);
+};
+
+template <class Op> Operation Make(const char* name) {
+    return {name, BM_Ours<Op>, BM_Floor<Op>, BM_Pair<Op>, Disagreements<Op>};
+}
+
+const Operation kOperations[] = {
+    Make<SegSeg>("SegSeg"),
+    Make<ArcSeg>("ArcSeg"),
+    Make<ArcArc>("ArcArc"),
+    Make<LineTangency>("LineTangency"),
+    Make<ArcTangency>("ArcTangency"),
+    Make<ArcDistance>("ArcDistance"),
+    Make<ArcPointToPercent>("ArcPointToPercent"),
+    Make<RotateByTransform>("RotateByTransform"),
+    Make<RotateForPoint>("RotateForPoint"),
+    Make<RepeatChain>("RepeatChain"),
+    Make<HostCrossing>("HostCrossing"),
+    Make<HostRotate>("HostRotate"),
+    Make<HostRotateForPoint>("HostRotateForPoint"),
+    Make<HostRepeat>("HostRepeat"),
+};
+
+// ---- Peers ------------------------------------------------------------------------
+
+[[maybe_unused]] bool Near(const Out& ours, const Out& peer) {
+    if (ours.n != peer.n)
+        return false;
+    for (int a = 0; a < ours.n; ++a) {
+        const double x = ours.v[2 * a], y = ours.v[2 * a + 1];
+        const double scale = std::max(1.0, std::fabs(x) + std::fabs(y));
+        double best = INFINITY;
+        for (int b = 0; b < peer.n; ++b)
+            best = std::min(best, std::fabs(peer.v[2 * b] - x) + std::fabs(peer.v[2 * b + 1] - y));
+        if (!(best <= 1e-6 * scale))
+            return false;
+    }
+    return true;
+}
+
+// A peer on the job of an operation: checked first to find the floor's points
+// (the library's bits) on every input, to 1e-6 of their size; then paired with
+// the library side as above (the counters ours_ns, floor_ns and ratio hold
+// ours, the peer and ours / peer). Returns the number of inputs it missed.
+template <class Op> int AddPeer(const char* op, const char* peer, void (*run)(std::size_t, Out&)) {
+    const std::string name = std::string("BM_") + op + "_Peer" + peer;
+    int bad = 0;
+    Op check;
+    for (std::size_t i = 0; i < kInputs; ++i) {
+        Out q{};
+        check.Floor(i);
+        run(i, q);
+        if (!Near(check.f, q) && bad++ < 5)
+            std::fprintf(stderr, "peer and library differ: %s input %zu\n", name.c_str(), i);
+    }
+    benchmark::RegisterBenchmark(name.c_str(), [run](benchmark::State& state) {
+        Op op;
+        Out f{};
+        Paired(
+            state, [&](std::size_t i) { op.Ours(i); },
+            [&](std::size_t i) {
+                run(i, f);
+                benchmark::DoNotOptimize(f);
+            });
+    });
+    return bad;
+}
+
+int RegisterPeers() {
+    int bad = 0;
+#ifdef GMTRRT_BENCH_CGAL
+    std::fprintf(stderr, "peer: %s\n", kCgalName);
+    BuildCgalObjects();
+    bad += AddPeer<SegSeg>("SegSeg", "CGAL", CgalSegSeg);
+    bad += AddPeer<ArcSeg>("ArcSeg", "CGAL", CgalArcSeg);
+    bad += AddPeer<ArcArc>("ArcArc", "CGAL", CgalArcArc);
+    bad += AddPeer<HostCrossing>("HostCrossing", "CGAL", CgalSegSeg);
+#endif
+#ifdef GMTRRT_BENCH_OCCT
+    std::fprintf(stderr, "peer: %s\n", kOcctName);
+    bad += AddPeer<HostRotate>("HostRotate", "OpenCASCADE", OcctRotate);
+    bad += AddPeer<HostRotateForPoint>("HostRotateForPoint", "OpenCASCADE", OcctRotate);
+#endif
+#ifdef GMTRRT_BENCH_BOOST
+    std::fprintf(stderr, "peer: %s\n", kBoostName);
+    bad += AddPeer<HostRotate>("HostRotate", "Boost", BoostRotate);
+    bad += AddPeer<HostRotateForPoint>("HostRotateForPoint", "Boost", BoostRotate);
+#endif
+    return bad;
+}
 
 } // namespace
 
 int main(int argc, char** argv) {
     GetObjects();
-    const int bad = CheckAgreement();
+    int bad = 0;
+    for (const Operation& op : kOperations)
+        bad += op.disagreements(op.name);
     if (bad != 0) {
         std::fprintf(stderr, "%d results of the floor differ from the library's\n", bad);
         return 1;
     }
-#ifdef GMTRRT_BENCH_PEERS
-    BuildPeerObjects();
-    const int peerBad = CheckPeer();
-    if (peerBad != 0) {
-        std::fprintf(stderr, "%d results of the peer differ from the library's\n", peerBad);
+    for (const Operation& op : kOperations) {
+        benchmark::RegisterBenchmark((std::string("BM_") + op.name + "_Ours").c_str(), op.ours);
+        benchmark::RegisterBenchmark((std::string("BM_") + op.name + "_Floor").c_str(), op.floor);
+    }
+    for (const Operation& op : kOperations)
+        benchmark::RegisterBenchmark((std::string("BM_") + op.name + "_Pair").c_str(), op.pair);
+    if (RegisterPeers() != 0) {
+        std::fprintf(stderr, "results of a peer differ from the library's\n");
         return 1;
     }
-#endif
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;

@@ -25,7 +25,7 @@
 
 namespace bench {
 
-const char* const kPeerName = "CGAL 5.5 (Cartesian and circular kernels on doubles)";
+const char* const kCgalName = "CGAL 5.5 (Cartesian and circular kernels on doubles)";
 
 namespace {
 
@@ -82,7 +82,7 @@ template <typename Hit> void WritePoints(const std::vector<Hit>& hits, Out& out)
 
 } // namespace
 
-void BuildPeerObjects() {
+void BuildCgalObjects() {
     const Inputs& in = GetInputs();
     PeerObjects& o = Objects();
     for (std::size_t i = 0; i < kInputs; ++i) {
@@ -102,7 +102,7 @@ void BuildPeerObjects() {
     o.arcArcHits.reserve(4);
 }
 
-void PeerSegSeg(std::size_t i, Out& out) {
+void CgalSegSeg(std::size_t i, Out& out) {
     const auto& pair = Objects().segSeg[i];
     out.n = 0;
     const auto hit = CGAL::intersection(pair.first, pair.second);
@@ -115,14 +115,14 @@ void PeerSegSeg(std::size_t i, Out& out) {
     }
 }
 
-void PeerArcSeg(std::size_t i, Out& out) {
+void CgalArcSeg(std::size_t i, Out& out) {
     PeerObjects& o = Objects();
     o.arcSegHits.clear();
     CGAL::intersection(o.arcSeg[i].first, o.arcSeg[i].second, std::back_inserter(o.arcSegHits));
     WritePoints(o.arcSegHits, out);
 }
 
-void PeerArcArc(std::size_t i, Out& out) {
+void CgalArcArc(std::size_t i, Out& out) {
     PeerObjects& o = Objects();
     o.arcArcHits.clear();
     CGAL::intersection(o.arcArc[i].first, o.arcArc[i].second, std::back_inserter(o.arcArcHits));

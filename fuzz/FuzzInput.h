@@ -1,5 +1,6 @@
 // FuzzInput: turns the fuzzer's bytes into the values a host might pass to the
-// library, and the check macro every fuzz target reports with.
+// library; the check macro every fuzz target reports with; and the readers and
+// bit-for-bit comparisons of the library's value types that the targets share.
 //
 // The values are biased towards the ones that break geometry code: NaN (quiet
 // and with payloads), both infinities, both zeros, subnormals, the smallest
@@ -20,6 +21,13 @@
 #include <cstring>
 #include <initializer_list>
 #include <limits>
+
+#include "CGMTRMatrix2D.h"
+#include "CGMTRMatrix3D.h"
+#include "CGMTRPoint2D.h"
+#include "CGMTRPoint3D.h"
+#include "CGMTRVector2D.h"
+#include "CGMTRVector3D.h"
 
 /// Aborts with the failed condition and its place, so libFuzzer records the
 /// input as a crash. Active in every build type.
@@ -107,7 +115,8 @@ public:
         case 5:
             return INT32_MAX;
         case 6:
-            return static_cast<long>(INT32_MAX) + 1;
+            return static_cast<long>(static_cast<unsigned long>(INT32_MAX) +
+                                     1); // LONG_MIN where long has 32 bits
         case 7:
             return static_cast<long>(U64());
         case 8:
@@ -205,11 +214,68 @@ private:
     std::size_t pos_ = 0;
 };
 
+inline bool IsBit(int v) {
+    return v == 0 || v == 1;
+}
+
+// Bit-for-bit equality of the value types (NaN payloads and zero signs count).
+inline bool Same(const CGMTRPoint2D& a, const CGMTRPoint2D& b) {
+    return SameBits(a.X(), b.X()) && SameBits(a.Y(), b.Y());
+}
+inline bool Same(const CGMTRVector2D& a, const CGMTRVector2D& b) {
+    return SameBits(a.X(), b.X()) && SameBits(a.Y(), b.Y());
+}
+inline bool Same(const CGMTRPoint3D& a, const CGMTRPoint3D& b) {
+    return SameBits(a.X(), b.X()) && SameBits(a.Y(), b.Y()) && SameBits(a.Z(), b.Z());
+}
+inline bool Same(const CGMTRVector3D& a, const CGMTRVector3D& b) {
+    return SameBits(a.X(), b.X()) && SameBits(a.Y(), b.Y()) && SameBits(a.Z(), b.Z());
+}
+template <class Matrix> bool SameMatrix(const Matrix& a, const Matrix& b) {
+    for (short i = 0; i < 3; ++i)
+        for (short j = 0; j < 3; ++j)
+            if (!SameBits(a.GetSingleValue(i, j), b.GetSingleValue(i, j)))
+                return false;
+    return true;
+}
+inline bool Same(const CGMTRMatrix2D& a, const CGMTRMatrix2D& b) {
+    return SameMatrix(a, b);
+}
+inline bool Same(const CGMTRMatrix3D& a, const CGMTRMatrix3D& b) {
+    return SameMatrix(a, b);
+}
+
+/// A point or vector of the plane (T with T(x, y)) or of space (T(x, y, z)),
+/// its coordinates read in order.
+template <class T> T Read2(FuzzInput& in) {
+    const double x = in.Double();
+    const double y = in.Double();
+    return T(x, y);
+}
+template <class T> T Read3(FuzzInput& in) {
+    const double x = in.Double();
+    const double y = in.Double();
+    const double z = in.Double();
+    return T(x, y, z);
+}
+
+/// A matrix from nine values in storage order.
+template <class Matrix> Matrix ReadMatrix(FuzzInput& in) {
+    double v[9];
+    for (double& d : v)
+        d = in.Double();
+    return Matrix(v[0], v[1], v[2], v[3], v[4], v[5], v[6], v[7], v[8]);
+}
+
+/// A row or column number in 0 to 2.
+inline short Index3(FuzzInput& in) {
+    return static_cast<short>(in.Choice(3));
+}
+
 /// Adds or subtracts `operand` (which may be `a` itself) through a reference
 /// and checks that `a` ends up equal to a copy stepped by the operand's value:
 /// a compound operator must read its operand before it writes.
-template <class T, class Same>
-void CheckCompoundThroughAlias(FuzzInput& in, T& a, const T& operand, Same same) {
+template <class T> void CheckCompoundThroughAlias(FuzzInput& in, T& a, const T& operand) {
     T copy = a;
     const T value = operand;
     if (in.Bool()) {
@@ -219,7 +285,7 @@ void CheckCompoundThroughAlias(FuzzInput& in, T& a, const T& operand, Same same)
         copy -= value;
         a -= operand;
     }
-    FUZZ_CHECK(same(a, copy));
+    FUZZ_CHECK(Same(a, copy));
 }
 
 } // namespace fuzz

@@ -21,9 +21,7 @@
 #include <cstring>
 #include <vector>
 
-using fuzz::FuzzInput;
-using fuzz::SameBits;
-using fuzz::Sentinel;
+using namespace fuzz;
 
 namespace {
 
@@ -41,11 +39,32 @@ bool InRange(long index, long count) {
     return index >= 0 && index < count;
 }
 
-// ---- Points ----------------------------------------------------------------
-
-bool SamePoint(const CGMTRPoint2D& a, const CGMTRPoint2D& b) {
-    return SameBits(a.X(), b.X()) && SameBits(a.Y(), b.Y());
+// Copies of collection `which` are independent of it: a copy (checked, then
+// changed by `change`), an assignment to the other collection (its model
+// follows), an assignment to itself.
+template <class Col, class Model, class Check, class Change>
+void Copies(FuzzInput& in, Col* cols, Model* models, unsigned which, Check check, Change change) {
+    Col& col = cols[which];
+    switch (in.Choice(3)) {
+    case 0: {
+        Col copy(col);
+        check(copy, models[which]);
+        change(copy);
+        break;
+    }
+    case 1:
+        cols[1 - which] = col;
+        models[1 - which] = models[which];
+        break;
+    default: {
+        Col& alias = col;
+        FUZZ_CHECK(&(col = alias) == &col);
+        break;
+    }
+    }
 }
+
+// ---- Points ----------------------------------------------------------------
 
 void CheckPoints(const CGMTRPoint2DCol& col, const std::vector<CGMTRPoint2D>& model) {
     FUZZ_CHECK(col.GetCount() == static_cast<int>(model.size()));
@@ -53,7 +72,7 @@ void CheckPoints(const CGMTRPoint2DCol& col, const std::vector<CGMTRPoint2D>& mo
     for (std::size_t i = 0; i < model.size(); ++i) {
         CGMTRPoint2D p(Sentinel(), Sentinel());
         FUZZ_CHECK(col.get_Item(static_cast<long>(i), p) == 1);
-        FUZZ_CHECK(SamePoint(p, model[i]));
+        FUZZ_CHECK(Same(p, model[i]));
     }
 }
 
@@ -94,8 +113,8 @@ void EditPoints(FuzzInput& in, CGMTRPoint2DCol* cols, std::vector<CGMTRPoint2D>*
         CGMTRPoint2D out(Sentinel(), Sentinel());
         const int got = col.get_Item(index, out);
         FUZZ_CHECK(got == (InRange(index, count) ? 1 : 0));
-        FUZZ_CHECK(SamePoint(out, got ? model[static_cast<std::size_t>(index)]
-                                      : CGMTRPoint2D(Sentinel(), Sentinel())));
+        FUZZ_CHECK(Same(out, got ? model[static_cast<std::size_t>(index)]
+                                 : CGMTRPoint2D(Sentinel(), Sentinel())));
         break;
     }
     case 5: {
@@ -121,27 +140,10 @@ void EditPoints(FuzzInput& in, CGMTRPoint2DCol* cols, std::vector<CGMTRPoint2D>*
         model.insert(model.end(), source.begin(), source.end());
         break;
     }
-    default: {
-        // Copies are independent of their source.
-        switch (in.Choice(3)) {
-        case 0: {
-            CGMTRPoint2DCol copy(col);
-            CheckPoints(copy, model);
-            copy.Add(CGMTRPoint2D());
-            break;
-        }
-        case 1:
-            cols[1 - which] = col;
-            models[1 - which] = model;
-            break;
-        default: {
-            CGMTRPoint2DCol& alias = col;
-            FUZZ_CHECK(&(col = alias) == &col);
-            break;
-        }
-        }
+    default:
+        Copies(in, cols, models, which, CheckPoints,
+               [](CGMTRPoint2DCol& copy) { copy.Add(CGMTRPoint2D()); });
         break;
-    }
     }
     CheckPoints(col, model);
 }
@@ -198,10 +200,10 @@ Entry Describe(CGMTRBaseGeo2D* e) {
 
 bool SameFields(const Entry& a, const Entry& b) {
     return a.null == b.null &&
-           (a.null || (a.kind == b.kind && SamePoint(a.point, b.point) &&
-                       SameBits(a.vector.X(), b.vector.X()) &&
-                       SameBits(a.vector.Y(), b.vector.Y()) && SameBits(a.mid.X(), b.mid.X()) &&
-                       SameBits(a.mid.Y(), b.mid.Y()) && SameBits(a.sweep, b.sweep)));
+           (a.null ||
+            (a.kind == b.kind && Same(a.point, b.point) && SameBits(a.vector.X(), b.vector.X()) &&
+             SameBits(a.vector.Y(), b.vector.Y()) && SameBits(a.mid.X(), b.mid.X()) &&
+             SameBits(a.mid.Y(), b.mid.Y()) && SameBits(a.sweep, b.sweep)));
 }
 
 void CheckEntities(CGMTRBaseGeo2DCol& col, const std::vector<Entry>& model) {
@@ -356,9 +358,16 @@ tagGMTRPointValue SentinelRecord() {
     return r;
 }
 
-void CheckRecords(CGMTRPointValueCol& col, const std::vector<tagGMTRPointValue>& model, int used) {
+// What the model knows of a record collection.
+struct Records {
+    std::vector<tagGMTRPointValue> items;
+    int used = 0;
+};
+
+void CheckRecords(CGMTRPointValueCol& col, const Records& records) {
+    const std::vector<tagGMTRPointValue>& model = records.items;
     FUZZ_CHECK(col.GetCount() == static_cast<int>(model.size()));
-    FUZZ_CHECK(col.GetUsedValueCount() == used);
+    FUZZ_CHECK(col.GetUsedValueCount() == records.used);
     for (std::size_t i = 0; i < model.size(); ++i) {
         tagGMTRPointValue r = SentinelRecord();
         FUZZ_CHECK(col.get_Item(static_cast<long>(i), r) == 1);
@@ -366,11 +375,10 @@ void CheckRecords(CGMTRPointValueCol& col, const std::vector<tagGMTRPointValue>&
     }
 }
 
-void EditRecords(FuzzInput& in, CGMTRPointValueCol* cols, std::vector<tagGMTRPointValue>* models,
-                 int* used) {
+void EditRecords(FuzzInput& in, CGMTRPointValueCol* cols, Records* models) {
     const unsigned which = in.Choice(2);
     CGMTRPointValueCol& col = cols[which];
-    std::vector<tagGMTRPointValue>& model = models[which];
+    std::vector<tagGMTRPointValue>& model = models[which].items;
     const long count = static_cast<long>(model.size());
     switch (in.Choice(7)) {
     case 0:
@@ -410,30 +418,14 @@ void EditRecords(FuzzInput& in, CGMTRPointValueCol* cols, std::vector<tagGMTRPoi
     case 5: {
         const int n = static_cast<int>(in.Long());
         col.SetUsedValueCount(n);
-        used[which] = n;
+        models[which].used = n;
         break;
     }
     default:
-        switch (in.Choice(3)) {
-        case 0: {
-            CGMTRPointValueCol copy(col);
-            CheckRecords(copy, model, used[which]);
-            break;
-        }
-        case 1:
-            cols[1 - which] = col;
-            models[1 - which] = model;
-            used[1 - which] = used[which];
-            break;
-        default: {
-            CGMTRPointValueCol& alias = col;
-            FUZZ_CHECK(&(col = alias) == &col);
-            break;
-        }
-        }
+        Copies(in, cols, models, which, CheckRecords, [](CGMTRPointValueCol&) {});
         break;
     }
-    CheckRecords(col, model, used[which]);
+    CheckRecords(col, models[which]);
 }
 
 } // namespace
@@ -449,8 +441,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         std::vector<CGMTRPoint2D> pointModels[2];
         CGMTRBaseGeo2DCol entities[2];
         CGMTRPointValueCol records[2];
-        std::vector<tagGMTRPointValue> recordModels[2];
-        int used[2] = {0, 0};
+        Records recordModels[2];
         for (int step = 0; step < 96 && !in.Empty(); ++step) {
             switch (in.Choice(3)) {
             case 0:
@@ -460,7 +451,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                 EditEntities(in, entities, entityModels, nextProbe);
                 break;
             default:
-                EditRecords(in, records, recordModels, used);
+                EditRecords(in, records, recordModels);
                 break;
             }
         }

@@ -18,66 +18,40 @@
 #include "CGMTRArc2D.h"
 #include "CGMTRBaseGeo2D.h"
 #include "CGMTRLine2D.h"
-#include "CGMTRPoint2D.h"
 #include "CGMTRPoint2DCol.h"
-#include "CGMTRVector2D.h"
 #include "GMTRRT.h"
 
 #include <cmath>
 #include <cstdint>
 
-using fuzz::FuzzInput;
-using fuzz::SameBits;
-using fuzz::Sentinel;
+using namespace fuzz;
 
 namespace {
 
-bool SamePoint(const CGMTRPoint2D& a, const CGMTRPoint2D& b) {
-    return SameBits(a.X(), b.X()) && SameBits(a.Y(), b.Y());
-}
-
-bool SameVector(const CGMTRVector2D& a, const CGMTRVector2D& b) {
-    return SameBits(a.X(), b.X()) && SameBits(a.Y(), b.Y());
-}
-
 bool SameLine(const CGMTRLine2D& a, const CGMTRLine2D& b) {
-    return SamePoint(a.get_BasePoint(), b.get_BasePoint()) &&
-           SameVector(a.get_BaseVector(), b.get_BaseVector());
+    return Same(a.get_BasePoint(), b.get_BasePoint()) &&
+           Same(a.get_BaseVector(), b.get_BaseVector());
 }
 
 // Every field of the arc, the full-circle flag through the sweep read back.
 bool SameArc(const CGMTRArc2D& a, const CGMTRArc2D& b) {
-    return SamePoint(a.GetBasePoint(), b.GetBasePoint()) &&
-           SameVector(a.GetBaseVector(), b.GetBaseVector()) &&
-           SameVector(a.GetMidVector(), b.GetMidVector()) &&
+    return Same(a.GetBasePoint(), b.GetBasePoint()) && Same(a.GetBaseVector(), b.GetBaseVector()) &&
+           Same(a.GetMidVector(), b.GetMidVector()) &&
            SameBits(a.GetSweepAngle(), b.GetSweepAngle());
 }
 
-bool SameCol(const CGMTRPoint2DCol& a, const CGMTRPoint2DCol& b) {
-    if (a.GetCount() != b.GetCount())
-        return false;
-    for (long i = 0; i < a.GetCount(); ++i) {
+// The first `n` points of both collections are there and the same.
+bool SamePrefix(const CGMTRPoint2DCol& a, const CGMTRPoint2DCol& b, long n) {
+    for (long i = 0; i < n; ++i) {
         CGMTRPoint2D p, q;
-        if (!a.get_Item(i, p) || !b.get_Item(i, q) || !SamePoint(p, q))
+        if (!a.get_Item(i, p) || !b.get_Item(i, q) || !Same(p, q))
             return false;
     }
     return true;
 }
 
-bool IsBit(int v) {
-    return v == 0 || v == 1;
-}
-
-CGMTRPoint2D ReadPoint(FuzzInput& in) {
-    const double x = in.Double();
-    const double y = in.Double();
-    return CGMTRPoint2D(x, y);
-}
-
-CGMTRVector2D ReadVector(FuzzInput& in) {
-    const double x = in.Double();
-    const double y = in.Double();
-    return CGMTRVector2D(x, y);
+bool SameCol(const CGMTRPoint2DCol& a, const CGMTRPoint2DCol& b) {
+    return a.GetCount() == b.GetCount() && SamePrefix(a, b, a.GetCount());
 }
 
 CGMTRPoint2D SentinelPoint() {
@@ -97,7 +71,7 @@ CGMTRPoint2DCol Prefilled(FuzzInput& in) {
     CGMTRPoint2DCol col;
     const unsigned n = in.Choice(3);
     for (unsigned i = 0; i < n; ++i)
-        col.Add(ReadPoint(in));
+        col.Add(Read2<CGMTRPoint2D>(in));
     return col;
 }
 
@@ -105,11 +79,7 @@ CGMTRPoint2DCol Prefilled(FuzzInput& in) {
 void CheckAppended(const CGMTRPoint2DCol& before, const CGMTRPoint2DCol& after, int most) {
     FUZZ_CHECK(after.GetCount() >= before.GetCount());
     FUZZ_CHECK(after.GetCount() - before.GetCount() <= most);
-    for (long i = 0; i < before.GetCount(); ++i) {
-        CGMTRPoint2D p, q;
-        FUZZ_CHECK(before.get_Item(i, p) && after.get_Item(i, q));
-        FUZZ_CHECK(SamePoint(p, q));
-    }
+    FUZZ_CHECK(SamePrefix(before, after, before.GetCount()));
 }
 
 void BuildLine(FuzzInput& in, CGMTRLine2D& line) {
@@ -118,51 +88,51 @@ void BuildLine(FuzzInput& in, CGMTRLine2D& line) {
         line = CGMTRLine2D();
         break;
     case 1: {
-        const CGMTRPoint2D p1 = ReadPoint(in), p2 = ReadPoint(in);
+        const CGMTRPoint2D p1 = Read2<CGMTRPoint2D>(in), p2 = Read2<CGMTRPoint2D>(in);
         line = CGMTRLine2D(p1, p2);
-        FUZZ_CHECK(SamePoint(line.get_BasePoint(), p1));
+        FUZZ_CHECK(Same(line.get_BasePoint(), p1));
         break;
     }
     case 2: {
-        const CGMTRPoint2D base = ReadPoint(in);
-        const CGMTRVector2D step = ReadVector(in);
+        const CGMTRPoint2D base = Read2<CGMTRPoint2D>(in);
+        const CGMTRVector2D step = Read2<CGMTRVector2D>(in);
         line = CGMTRLine2D(base, step);
-        FUZZ_CHECK(SamePoint(line.get_BasePoint(), base));
-        FUZZ_CHECK(SameVector(line.get_BaseVector(), step));
+        FUZZ_CHECK(Same(line.get_BasePoint(), base));
+        FUZZ_CHECK(Same(line.get_BaseVector(), step));
         break;
     }
     case 3: {
         const CGMTRVector2D step = line.get_BaseVector();
-        const CGMTRPoint2D base = ReadPoint(in);
+        const CGMTRPoint2D base = Read2<CGMTRPoint2D>(in);
         line.put_BasePoint(base);
-        FUZZ_CHECK(SamePoint(line.get_BasePoint(), base));
-        FUZZ_CHECK(SameVector(line.get_BaseVector(), step));
+        FUZZ_CHECK(Same(line.get_BasePoint(), base));
+        FUZZ_CHECK(Same(line.get_BaseVector(), step));
         break;
     }
     case 4: {
         const CGMTRPoint2D base = line.get_BasePoint();
-        line.put_EndPoint(ReadPoint(in));
-        FUZZ_CHECK(SamePoint(line.get_BasePoint(), base));
+        line.put_EndPoint(Read2<CGMTRPoint2D>(in));
+        FUZZ_CHECK(Same(line.get_BasePoint(), base));
         break;
     }
     case 5: {
         const CGMTRPoint2D base = line.get_BasePoint();
-        const CGMTRVector2D step = ReadVector(in);
+        const CGMTRVector2D step = Read2<CGMTRVector2D>(in);
         line.put_BaseVector(step);
-        FUZZ_CHECK(SamePoint(line.get_BasePoint(), base));
-        FUZZ_CHECK(SameVector(line.get_BaseVector(), step));
+        FUZZ_CHECK(Same(line.get_BasePoint(), base));
+        FUZZ_CHECK(Same(line.get_BaseVector(), step));
         break;
     }
     case 6: {
         const CGMTRPoint2D base = line.get_BasePoint();
         line.put_BaseAngle(in.Double());
-        FUZZ_CHECK(SamePoint(line.get_BasePoint(), base));
+        FUZZ_CHECK(Same(line.get_BasePoint(), base));
         break;
     }
     default: {
         const CGMTRPoint2D base = line.get_BasePoint();
         line.put_LineLength(in.Double());
-        FUZZ_CHECK(SamePoint(line.get_BasePoint(), base));
+        FUZZ_CHECK(Same(line.get_BasePoint(), base));
         break;
     }
     }
@@ -178,43 +148,43 @@ void BuildArc(FuzzInput& in, CGMTRArc2D& arc) {
         break;
     case 1:
         arc.PutRadius(in.Double());
-        FUZZ_CHECK(SamePoint(arc.GetBasePoint(), centre));
-        FUZZ_CHECK(SameVector(arc.GetMidVector(), mid));
+        FUZZ_CHECK(Same(arc.GetBasePoint(), centre));
+        FUZZ_CHECK(Same(arc.GetMidVector(), mid));
         break;
     case 2: {
-        const CGMTRVector2D v = ReadVector(in);
+        const CGMTRVector2D v = Read2<CGMTRVector2D>(in);
         arc.PutBaseVector(v);
-        FUZZ_CHECK(SameVector(arc.GetBaseVector(), v));
-        FUZZ_CHECK(SameVector(arc.GetMidVector(), mid));
-        FUZZ_CHECK(SamePoint(arc.GetBasePoint(), centre));
+        FUZZ_CHECK(Same(arc.GetBaseVector(), v));
+        FUZZ_CHECK(Same(arc.GetMidVector(), mid));
+        FUZZ_CHECK(Same(arc.GetBasePoint(), centre));
         break;
     }
     case 3: {
-        const CGMTRVector2D v = ReadVector(in);
+        const CGMTRVector2D v = Read2<CGMTRVector2D>(in);
         arc.PutMidVector(v);
-        FUZZ_CHECK(SameVector(arc.GetMidVector(), v));
-        FUZZ_CHECK(SameVector(arc.GetBaseVector(), base));
+        FUZZ_CHECK(Same(arc.GetMidVector(), v));
+        FUZZ_CHECK(Same(arc.GetBaseVector(), base));
         break;
     }
     case 4: {
         const double s = in.Double();
         arc.PutSweepAngle(s);
-        FUZZ_CHECK(SameVector(arc.GetBaseVector(), base));
-        FUZZ_CHECK(SamePoint(arc.GetBasePoint(), centre));
+        FUZZ_CHECK(Same(arc.GetBaseVector(), base));
+        FUZZ_CHECK(Same(arc.GetBasePoint(), centre));
         if (std::fabs(s - GMTR_2PI) < GMTR_TOL)
             FUZZ_CHECK(arc.GetSweepAngle() == GMTR_2PI);
         break;
     }
     case 5:
         arc.PutBaseAngle(in.Double());
-        FUZZ_CHECK(SamePoint(arc.GetBasePoint(), centre));
+        FUZZ_CHECK(Same(arc.GetBasePoint(), centre));
         break;
     default: {
-        const CGMTRPoint2D p = ReadPoint(in);
+        const CGMTRPoint2D p = Read2<CGMTRPoint2D>(in);
         arc.PutBasePoint(p);
-        FUZZ_CHECK(SamePoint(arc.GetBasePoint(), p));
-        FUZZ_CHECK(SameVector(arc.GetBaseVector(), base));
-        FUZZ_CHECK(SameVector(arc.GetMidVector(), mid));
+        FUZZ_CHECK(Same(arc.GetBasePoint(), p));
+        FUZZ_CHECK(Same(arc.GetBaseVector(), base));
+        FUZZ_CHECK(Same(arc.GetMidVector(), mid));
         break;
     }
     }
@@ -225,7 +195,7 @@ void BuildArc(FuzzInput& in, CGMTRArc2D& arc) {
 
 // The entity interface agrees with the class members behind it.
 void QueryEntity(FuzzInput& in, CGMTRBaseGeo2D& e) {
-    const CGMTRPoint2D p = ReadPoint(in);
+    const CGMTRPoint2D p = Read2<CGMTRPoint2D>(in);
     FUZZ_CHECK(SameBits(e.FDistance(p), e.Distance(p)));
     (void)e.FGetStartPoint();
     (void)e.FGetEndPoint();
@@ -247,11 +217,11 @@ void QueryEntity(FuzzInput& in, CGMTRBaseGeo2D& e) {
 
 void QueryLine(FuzzInput& in, CGMTRLine2D& line) {
     const CGMTRLine2D before = line;
-    const CGMTRPoint2D p = ReadPoint(in);
-    FUZZ_CHECK(SamePoint(line.FGetStartPoint(), line.get_BasePoint()));
-    FUZZ_CHECK(SamePoint(line.FGetEndPoint(), line.get_EndPoint()));
-    FUZZ_CHECK(SamePoint(line.FGetMidPoint(), line.GetMidPoint()));
-    FUZZ_CHECK(SamePoint(line.FGetNearestPoint(p), line.GetNearestPoint(p)));
+    const CGMTRPoint2D p = Read2<CGMTRPoint2D>(in);
+    FUZZ_CHECK(Same(line.FGetStartPoint(), line.get_BasePoint()));
+    FUZZ_CHECK(Same(line.FGetEndPoint(), line.get_EndPoint()));
+    FUZZ_CHECK(Same(line.FGetMidPoint(), line.GetMidPoint()));
+    FUZZ_CHECK(Same(line.FGetNearestPoint(p), line.GetNearestPoint(p)));
     (void)line.get_BaseAngle();
     (void)line.get_LineLength();
     (void)line.GetVerticalDis(p);
@@ -267,10 +237,10 @@ void QueryLine(FuzzInput& in, CGMTRLine2D& line) {
 
 void QueryArc(FuzzInput& in, CGMTRArc2D& arc) {
     const CGMTRArc2D before = arc;
-    const CGMTRPoint2D p = ReadPoint(in);
-    FUZZ_CHECK(SamePoint(arc.FGetStartPoint(), arc.GetStartPoint()));
-    FUZZ_CHECK(SamePoint(arc.FGetEndPoint(), arc.GetEndPoint()));
-    FUZZ_CHECK(SamePoint(arc.FGetNearestPoint(p), arc.GetNearestPoint(p)));
+    const CGMTRPoint2D p = Read2<CGMTRPoint2D>(in);
+    FUZZ_CHECK(Same(arc.FGetStartPoint(), arc.GetStartPoint()));
+    FUZZ_CHECK(Same(arc.FGetEndPoint(), arc.GetEndPoint()));
+    FUZZ_CHECK(Same(arc.FGetNearestPoint(p), arc.GetNearestPoint(p)));
     (void)arc.GetRadius();
     (void)arc.GetBaseAngle();
     (void)arc.GetVerticalDis(p);
@@ -336,7 +306,7 @@ void Cross(FuzzInput& in, CGMTRLine2D* lines, CGMTRArc2D* arcs) {
         const int found = l1.GetCrossPointEx(l2, out);
         FUZZ_CHECK(IsBit(found));
         if (found == 0)
-            FUZZ_CHECK(SamePoint(out, SentinelPoint()));
+            FUZZ_CHECK(Same(out, SentinelPoint()));
         break;
     }
     }
@@ -351,9 +321,9 @@ void Fillet(FuzzInput& in, CGMTRLine2D* lines, CGMTRArc2D* arcs) {
         const CGMTRArc2D b1 = a1, b2 = a2;
         a1.ArcTangencyDistance(a2, d, o1, o2, centre);
         FUZZ_CHECK(SameArc(a1, b1) && SameArc(a2, b2));
-        const bool w1 = !SamePoint(o1, SentinelPoint());
-        const bool w2 = !SamePoint(o2, SentinelPoint());
-        const bool wc = !SamePoint(centre, SentinelPoint());
+        const bool w1 = !Same(o1, SentinelPoint());
+        const bool w2 = !Same(o2, SentinelPoint());
+        const bool wc = !Same(centre, SentinelPoint());
         // Nothing, the centre alone, or all three.
         FUZZ_CHECK(w1 == w2);
         FUZZ_CHECK(!w1 || wc);
@@ -361,13 +331,13 @@ void Fillet(FuzzInput& in, CGMTRLine2D* lines, CGMTRArc2D* arcs) {
             FUZZ_CHECK(!wc);
     } else {
         const CGMTRLine2D& line = lines[in.Choice(2)];
-        const CGMTRPoint2D q = in.Bool() ? line.get_BasePoint() : ReadPoint(in);
+        const CGMTRPoint2D q = in.Bool() ? line.get_BasePoint() : Read2<CGMTRPoint2D>(in);
         const CGMTRArc2D b1 = a1;
         a1.LineTangencyDistance(line, q, d, o1, o2, centre);
         FUZZ_CHECK(SameArc(a1, b1));
-        const bool w1 = !SamePoint(o1, SentinelPoint());
-        const bool w2 = !SamePoint(o2, SentinelPoint());
-        const bool wc = !SamePoint(centre, SentinelPoint());
+        const bool w1 = !Same(o1, SentinelPoint());
+        const bool w2 = !Same(o2, SentinelPoint());
+        const bool wc = !Same(centre, SentinelPoint());
         FUZZ_CHECK(w1 == w2 && w2 == wc);
         if (std::isnan(d))
             FUZZ_CHECK(!wc);
@@ -391,7 +361,7 @@ void Junction(FuzzInput& in, CGMTRLine2D* lines, CGMTRArc2D* arcs) {
         p = a1.GetStartPoint();
         break;
     default:
-        p = ReadPoint(in);
+        p = Read2<CGMTRPoint2D>(in);
         break;
     }
     const int leaving = static_cast<int>(in.Long());
@@ -438,7 +408,7 @@ void Union(FuzzInput& in, CGMTRArc2D* arcs) {
     const int r1 = x.GetConedArc(y, separate);
     FUZZ_CHECK(IsBit(r1));
     FUZZ_CHECK(SameArc(x, a0) && SameArc(y, b0));
-    FUZZ_CHECK(SamePoint(separate.GetBasePoint(), centre));
+    FUZZ_CHECK(Same(separate.GetBasePoint(), centre));
     (void)target;
     // The result may be this arc or the other one: same answer as a separate
     // result arc that held the same fields.
@@ -469,11 +439,11 @@ void CloneAndCopy(FuzzInput& in, CGMTRLine2D* lines, CGMTRArc2D* arcs) {
     else
         FUZZ_CHECK(SameArc(*static_cast<CGMTRArc2D*>(clone), *static_cast<CGMTRArc2D*>(source)));
     // A query on the clone gives the same bits as on the source.
-    const CGMTRPoint2D p = ReadPoint(in);
+    const CGMTRPoint2D p = Read2<CGMTRPoint2D>(in);
     FUZZ_CHECK(SameBits(clone->Distance(p), source->Distance(p)));
-    FUZZ_CHECK(SamePoint(clone->FGetNearestPoint(p), source->FGetNearestPoint(p)));
+    FUZZ_CHECK(Same(clone->FGetNearestPoint(p), source->FGetNearestPoint(p)));
     const double t = in.Double();
-    FUZZ_CHECK(SamePoint(clone->PercentToPoint(t), source->PercentToPoint(t)));
+    FUZZ_CHECK(Same(clone->PercentToPoint(t), source->PercentToPoint(t)));
     clone->Release();
 
     CGMTRLine2D& l = lines[in.Choice(2)];

@@ -99,31 +99,23 @@ Pattern ReadPattern(FuzzInput& in) {
     return p;
 }
 
-// Changes one parameter of the first pattern through its setters.
+// Changes one parameter of the first pattern through its setters, and the
+// model with it.
 void Tweak(FuzzInput& in, CGMTRRepeat* r, Pattern& p) {
     const double d = in.Double();
     const long n = in.Long();
-    switch (p.kind) {
-    case REPEAT_LINE2D: {
+    if (p.kind == REPEAT_LINE2D) {
         CGMTRRepeatLine2D* line = static_cast<CGMTRRepeatLine2D*>(r);
         switch (in.Choice(3)) {
         case 0:
-            line->PutLineAngle(d);
-            p.a = d;
-            break;
+            return line->PutLineAngle(p.a = d);
         case 1:
-            line->PutRepeatSpace(d);
-            p.b = d;
-            break;
+            return line->PutRepeatSpace(p.b = d);
         default:
-            line->PutCount(n);
-            p.count = n;
-            break;
+            return line->PutCount(p.count = n);
         }
-        break;
     }
-    case REPEAT_ARC2D:
-    case REPEAT_ARC_SYMMETRY2D: {
+    if (p.kind != REPEAT_GRID) {
         CGMTRRepeatArc2D* arc = static_cast<CGMTRRepeatArc2D*>(r);
         switch (in.Choice(4)) {
         case 0: {
@@ -131,55 +123,32 @@ void Tweak(FuzzInput& in, CGMTRRepeat* r, Pattern& p) {
             arc->SetOriginPt(origin);
             p.a = origin.X();
             p.b = origin.Y();
-            break;
+            return;
         }
-        case 1: {
-            const double y = in.Double();
-            arc->SetOriginPt2(d, y);
-            p.a = d;
-            p.b = y;
-            break;
-        }
-        case 2:
-            arc->PutSpaceAngle(d);
-            p.c = d;
-            break;
-        default:
-            arc->PutCount(n);
-            p.count = n;
-            break;
-        }
-        break;
-    }
-    default: {
-        CGMTRRepeatGrid* grid = static_cast<CGMTRRepeatGrid*>(r);
-        switch (in.Choice(6)) {
-        case 0:
-            grid->PutSpaceX(d);
-            p.a = d;
-            break;
         case 1:
-            grid->PutSpaceY(d);
-            p.b = d;
-            break;
+            p.a = d;
+            p.b = in.Double();
+            return arc->SetOriginPt2(p.a, p.b);
         case 2:
-            grid->PutBaseAngle(d);
-            p.c = d;
-            break;
-        case 3:
-            grid->PutRepeatX(n);
-            p.repeatX = n;
-            break;
-        case 4:
-            grid->PutRepeatY(n);
-            p.repeatY = n;
-            break;
+            return arc->PutSpaceAngle(p.c = d);
         default:
-            grid->PutCount(n);
-            break; // no effect
+            return arc->PutCount(p.count = n);
         }
-        break;
     }
+    CGMTRRepeatGrid* grid = static_cast<CGMTRRepeatGrid*>(r);
+    switch (in.Choice(6)) {
+    case 0:
+        return grid->PutSpaceX(p.a = d);
+    case 1:
+        return grid->PutSpaceY(p.b = d);
+    case 2:
+        return grid->PutBaseAngle(p.c = d);
+    case 3:
+        return grid->PutRepeatX(p.repeatX = n);
+    case 4:
+        return grid->PutRepeatY(p.repeatY = n);
+    default:
+        return grid->PutCount(n); // the grid keeps columns times rows
     }
 }
 
@@ -301,62 +270,35 @@ void CheckPlacements(FuzzInput& in, CGMTRRepeat* r, const Chain& chain) {
 }
 
 // A copy of the first pattern through its own kind's copy constructor and
-// assignment: same placements, and still whole after the source changes.
-void CopyKind(FuzzInput& in, CGMTRRepeat* r) {
-    CGMTRRepeat* copy = nullptr;
-    CGMTRRepeat* assigned = nullptr;
-    switch (r->GetRepeatType()) {
-    case REPEAT_LINE2D: {
-        CGMTRRepeatLine2D* src = static_cast<CGMTRRepeatLine2D*>(r);
-        copy = new CGMTRRepeatLine2D(*src);
-        CGMTRRepeatLine2D* a = new CGMTRRepeatLine2D();
-        a->SetRepeat(src); // a chain to be replaced by the assignment
-        *a = *src;
-        CGMTRRepeatLine2D& alias = *a;
-        *a = alias;
-        assigned = a;
-        break;
-    }
-    case REPEAT_ARC2D: {
-        CGMTRRepeatArc2D* src = static_cast<CGMTRRepeatArc2D*>(r);
-        copy = new CGMTRRepeatArc2D(*src);
-        CGMTRRepeatArc2D* a = new CGMTRRepeatArc2D();
-        a->SetRepeat(src);
-        *a = *src;
-        CGMTRRepeatArc2D& alias = *a;
-        *a = alias;
-        assigned = a;
-        break;
-    }
-    case REPEAT_ARC_SYMMETRY2D: {
-        CGMTRRepeatArcSymmetry2D* src = static_cast<CGMTRRepeatArcSymmetry2D*>(r);
-        copy = new CGMTRRepeatArcSymmetry2D(*src);
-        CGMTRRepeatArcSymmetry2D* a = new CGMTRRepeatArcSymmetry2D();
-        a->SetRepeat(src);
-        *a = *src;
-        CGMTRRepeatArcSymmetry2D& alias = *a;
-        *a = alias;
-        assigned = a;
-        break;
-    }
-    default: {
-        CGMTRRepeatGrid* src = static_cast<CGMTRRepeatGrid*>(r);
-        copy = new CGMTRRepeatGrid(*src);
-        CGMTRRepeatGrid* a = new CGMTRRepeatGrid();
-        a->SetRepeat(src);
-        *a = *src;
-        CGMTRRepeatGrid& alias = *a;
-        *a = alias;
-        assigned = a;
-        break;
-    }
-    }
+// assignment (onto a pattern whose chain the assignment replaces, then onto
+// itself): same placements as the source.
+template <class Kind> void CopyAs(FuzzInput& in, CGMTRRepeat* r) {
+    Kind* src = static_cast<Kind*>(r);
+    Kind* copy = new Kind(*src);
+    Kind* assigned = new Kind();
+    assigned->SetRepeat(src);
+    *assigned = *src;
+    Kind& alias = *assigned;
+    *assigned = alias;
     FUZZ_CHECK(copy->GetCount() == r->GetCount());
     FUZZ_CHECK(assigned->GetCount() == r->GetCount());
     SamePlacements(in, r, copy);
     SamePlacements(in, r, assigned);
     delete copy;
     delete assigned;
+}
+
+void CopyKind(FuzzInput& in, CGMTRRepeat* r) {
+    switch (r->GetRepeatType()) {
+    case REPEAT_LINE2D:
+        return CopyAs<CGMTRRepeatLine2D>(in, r);
+    case REPEAT_ARC2D:
+        return CopyAs<CGMTRRepeatArc2D>(in, r);
+    case REPEAT_ARC_SYMMETRY2D:
+        return CopyAs<CGMTRRepeatArcSymmetry2D>(in, r);
+    default:
+        return CopyAs<CGMTRRepeatGrid>(in, r);
+    }
 }
 
 void Step(FuzzInput& in, CGMTRRepeat** roots, Chain* chains) {
