@@ -6,6 +6,12 @@
 #include "CGMTRPoint2D.h"
 #include "GMTRRT.h"
 
+namespace gmtrrt {
+namespace detail {
+struct PointAppender;
+} // namespace detail
+} // namespace gmtrrt
+
 /// Points held by value in the order they were added, 0-based `long` indices.
 /// Nothing merges, sorts or compares points. Every intersection query appends
 /// to a collection of this type and never clears it.
@@ -48,7 +54,7 @@ public:
 
 private:
     /// The library's own queries append their results through it.
-    friend struct GMTRPoint2DColAppend;
+    friend struct gmtrrt::detail::PointAppender;
     CGMTRPoint2D* m_points; ///< the points, allocated by the library; null when none
     int m_count;            ///< the number of points held
     int m_capacity;         ///< the number of points the array can hold

@@ -1,6 +1,6 @@
 #include "CGMTRBaseGeo2DCol.h"
 
-#include "GMTRCollectionStorage.h"
+#include "collections/CollectionStorage.h"
 
 namespace {
 

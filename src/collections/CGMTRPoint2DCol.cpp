@@ -1,7 +1,8 @@
 #include "CGMTRPoint2DCol.h"
 
-#include "GMTRCollectionStorage.h"
-#include "GMTRPoint2DColAppend.h"
+#include "collections/CollectionStorage.h"
+#include "collections/PointAppend.h"
+#include "numeric/Compiler.h"
 
 #include <cstring>
 
@@ -25,7 +26,8 @@ CGMTRPoint2DCol::~CGMTRPoint2DCol() {
     gmtrrt::detail::Release(m_points, m_count, m_capacity);
 }
 
-GMTRRT_NOINLINE void GMTRPoint2DColAppend::AppendGrowing(CGMTRPoint2DCol& col, double x, double y) {
+GMTRRT_NOINLINE void gmtrrt::detail::PointAppender::AppendGrowing(CGMTRPoint2DCol& col, double x,
+                                                                  double y) {
     if (!gmtrrt::detail::Grow(col.m_points, col.m_count, col.m_capacity, col.m_count + 1LL))
         return;
     col.m_points[col.m_count++].Components(x, y);
@@ -39,7 +41,7 @@ int CGMTRPoint2DCol::IsEmpty() const {
 }
 
 int CGMTRPoint2DCol::Add(const CGMTRPoint2D& point) {
-    GMTRPoint2DColAppend::Append(*this, point.X(), point.Y());
+    gmtrrt::detail::PointAppender::Append(*this, point.X(), point.Y());
     return 1;
 }
 

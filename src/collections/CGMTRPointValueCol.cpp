@@ -1,6 +1,6 @@
 #include "CGMTRPointValueCol.h"
 
-#include "GMTRCollectionStorage.h"
+#include "collections/CollectionStorage.h"
 
 static_assert(sizeof(tagGMTRPointValue) == 24, "a point-value record is 24 bytes");
 

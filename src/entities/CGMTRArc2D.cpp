@@ -1,5 +1,5 @@
 #include "CGMTRArc2D.h"
-#include "CGMTRArc2DCandidates.h"
+#include "entities/ArcCrossingKernels.h"
 
 #include <cmath>
 #include <new>
@@ -128,9 +128,9 @@ int CGMTRArc2D::CheckVerticalPointInRange(const CGMTRPoint2D& p) {
 }
 
 int CGMTRArc2D::CheckAngleRange(const double& a) {
-    const gmtr_arc_detail::ArcFrame f =
-        gmtr_arc_detail::MakeFrame(BasePoint, BaseVector, MidVector, FullCircle);
-    return gmtr_num::IsAngleInRange(a, f.base, f.sweep) ? 1 : 0;
+    const gmtrrt::detail::ArcFrame f =
+        gmtrrt::detail::MakeFrame(BasePoint, BaseVector, MidVector, FullCircle);
+    return gmtrrt::detail::IsAngleInRange(a, f.base, f.sweep) ? 1 : 0;
 }
 
 double CGMTRArc2D::PercentToDistance(const double& t) {
@@ -145,9 +145,9 @@ CGMTRPoint2D CGMTRArc2D::GetNearestPoint(const CGMTRPoint2D& p) const {
         return GetStartPoint();
     }
     const double a = GetDirectionAngle(cx, cy, p.X(), p.Y());
-    const gmtr_arc_detail::ArcFrame f =
-        gmtr_arc_detail::MakeFrame(BasePoint, BaseVector, MidVector, FullCircle);
-    if (gmtr_num::IsAngleInRange(a, f.base, f.sweep)) {
+    const gmtrrt::detail::ArcFrame f =
+        gmtrrt::detail::MakeFrame(BasePoint, BaseVector, MidVector, FullCircle);
+    if (gmtrrt::detail::IsAngleInRange(a, f.base, f.sweep)) {
         const double r = f.r;
         return CGMTRPoint2D(cx + std::cos(a) * r, cy + std::sin(a) * r);
     }
@@ -199,8 +199,8 @@ void CGMTRArc2D::Release() {
 void CGMTRArc2D::GetRectBox(double& minX, double& maxX, double& maxY, double& minY) const {
     const double cx = BasePoint.X();
     const double cy = BasePoint.Y();
-    const gmtr_arc_detail::ArcFrame f =
-        gmtr_arc_detail::MakeFrame(BasePoint, BaseVector, MidVector, FullCircle);
+    const gmtrrt::detail::ArcFrame f =
+        gmtrrt::detail::MakeFrame(BasePoint, BaseVector, MidVector, FullCircle);
     const double r = f.r;
     const double b = f.base;
     const double s = f.sweep;
@@ -225,10 +225,10 @@ double CGMTRArc2D::Distance(const CGMTRPoint2D& p) const {
     if (d < GMTR_TOL) {
         return r;
     }
-    const gmtr_arc_detail::ArcFrame f =
-        gmtr_arc_detail::MakeFrame(BasePoint, BaseVector, MidVector, FullCircle);
+    const gmtrrt::detail::ArcFrame f =
+        gmtrrt::detail::MakeFrame(BasePoint, BaseVector, MidVector, FullCircle);
     const double a = GetDirectionAngle(f.cx, f.cy, p.X(), p.Y());
-    if (gmtr_num::IsAngleInRange(a, f.base, f.sweep)) {
+    if (gmtrrt::detail::IsAngleInRange(a, f.base, f.sweep)) {
         return std::fabs(d - r);
     }
     const double d1 = p.Distance2D(GetStartPoint());
@@ -256,12 +256,12 @@ double CGMTRArc2D::PointToPercent(const CGMTRPoint2D& p) const {
     if (std::fabs(d - r) > GMTR_TOL) {
         return -1.0;
     }
-    const gmtr_arc_detail::ArcFrame f =
-        gmtr_arc_detail::MakeFrame(BasePoint, BaseVector, MidVector, FullCircle);
+    const gmtrrt::detail::ArcFrame f =
+        gmtrrt::detail::MakeFrame(BasePoint, BaseVector, MidVector, FullCircle);
     const double a = GetDirectionAngle(f.cx, f.cy, p.X(), p.Y());
     const double b = f.base;
     const double s = f.sweep;
-    if (!gmtr_num::IsAngleInRange(a, b, s)) {
+    if (!gmtrrt::detail::IsAngleInRange(a, b, s)) {
         return -1.0;
     }
     double e = NormalizeSignedAngle(a - b);

@@ -3,11 +3,11 @@
 // circle; a candidate is kept when its direction lies on the arc (and on the
 // other entity). Results are appended to the caller's collection and nothing
 // already in it is removed.
-#include "../collections/GMTRPoint2DColAppend.h"
 #include "CGMTRArc2D.h"
-#include "CGMTRArc2DCandidates.h"
 #include "CGMTRLine2D.h"
 #include "CGMTRPoint2DCol.h"
+#include "collections/PointAppend.h"
+#include "entities/ArcCrossingKernels.h"
 
 #include <cmath>
 
@@ -35,15 +35,16 @@ double GetTriangleArea(const double& x0, const double& y0, const double& x1, con
     return isSigned ? s : std::fabs(s);
 }
 
-void AppendAll(const gmtr_arc_detail::ArcCandidates& found, CGMTRPoint2DCol& points) {
+void AppendAll(const gmtrrt::detail::ArcCandidates& found, CGMTRPoint2DCol& points) {
     for (int i = 0; i < found.count; ++i) {
-        GMTRPoint2DColAppend::Append(points, found.points[i].X(), found.points[i].Y());
+        gmtrrt::detail::PointAppender::Append(points, found.points[i].X(), found.points[i].Y());
     }
 }
 
 } // namespace
 
-namespace gmtr_arc_detail {
+namespace gmtrrt {
+namespace detail {
 
 void CrossArcArc(const ArcFrame& a, const ArcFrame& b, int limit, ArcCandidates& out) {
     const double rA = a.r;
@@ -77,29 +78,29 @@ void CrossArcArc(const ArcFrame& a, const ArcFrame& b, int limit, ArcCandidates&
     // Left of the line of centres first, then right. B's range is tested only
     // when A's has passed.
     const double left = phi + alpha;
-    if (gmtr_num::IsAngleInRange(left, baseA, sweepA) &&
-        gmtr_num::IsAngleInRange(phi + GMTR_PI - beta, b.base, b.sweep)) {
+    if (gmtrrt::detail::IsAngleInRange(left, baseA, sweepA) &&
+        gmtrrt::detail::IsAngleInRange(phi + GMTR_PI - beta, b.base, b.sweep)) {
         double c;
         double s;
-        gmtr_num::SnapCosSin(left, c, s);
+        gmtrrt::detail::SnapCosSin(left, c, s);
         out.Push(CGMTRPoint2D(c * rA + a.cx, s * rA + a.cy));
         if (out.count >= limit) {
             return;
         }
     }
     const double right = phi - alpha;
-    if (gmtr_num::IsAngleInRange(right, baseA, sweepA) &&
-        gmtr_num::IsAngleInRange(phi + GMTR_PI + beta, b.base, b.sweep)) {
+    if (gmtrrt::detail::IsAngleInRange(right, baseA, sweepA) &&
+        gmtrrt::detail::IsAngleInRange(phi + GMTR_PI + beta, b.base, b.sweep)) {
         double c;
         double s;
-        gmtr_num::SnapCosSin(right, c, s);
+        gmtrrt::detail::SnapCosSin(right, c, s);
         out.Push(CGMTRPoint2D(c * rA + a.cx, s * rA + a.cy));
     }
 }
 
 void CrossArcLine(const ArcFrame& a, const LineFrame& line, bool onSegmentOnly, int limit,
                   ArcCandidates& out) {
-    const double h = gmtr_line_detail::VerticalDis(line.seg, a.cx, a.cy);
+    const double h = gmtrrt::detail::VerticalDis(line.seg, a.cx, a.cy);
     // The line passes farther than the radius. A zero-length segment has a
     // distance that is not a number and stops here too.
     if (!(h <= a.r + GMTR_TOL)) {
@@ -114,7 +115,7 @@ void CrossArcLineFrom(const ArcFrame& a, const LineFrame& line, double theta, do
     if (!(h <= r + GMTR_TOL)) {
         return;
     }
-    const gmtr_line_detail::Segment& seg = line.seg;
+    const gmtrrt::detail::Segment& seg = line.seg;
     double ang1 = 0.0;
     double ang2 = 0.0;
     if (h < GMTR_TOL) {
@@ -134,7 +135,7 @@ void CrossArcLineFrom(const ArcFrame& a, const LineFrame& line, double theta, do
 
     const double angles[2] = {ang1, ang2};
     for (const double ang : angles) {
-        if (!gmtr_num::IsAngleInRange(ang, a.base, a.sweep)) {
+        if (!gmtrrt::detail::IsAngleInRange(ang, a.base, a.sweep)) {
             continue;
         }
         const double c = std::cos(ang);
@@ -142,7 +143,7 @@ void CrossArcLineFrom(const ArcFrame& a, const LineFrame& line, double theta, do
         const CGMTRPoint2D p(c * r + a.cx, sn * r + a.cy);
         if (!onSegmentOnly ||
             (line.derived != nullptr ? line.derived->Distance(p)
-                                     : gmtr_line_detail::Distance(seg, p.X(), p.Y())) < GMTR_TOL) {
+                                     : gmtrrt::detail::Distance(seg, p.X(), p.Y())) < GMTR_TOL) {
             out.Push(p);
             if (out.count >= limit) {
                 return;
@@ -151,31 +152,32 @@ void CrossArcLineFrom(const ArcFrame& a, const LineFrame& line, double theta, do
     }
 }
 
-} // namespace gmtr_arc_detail
+} // namespace detail
+} // namespace gmtrrt
 
 void CGMTRArc2D::GetCrossPointArc(CGMTRArc2D& other, CGMTRPoint2DCol& points) const {
-    gmtr_arc_detail::ArcCandidates found;
-    gmtr_arc_detail::CrossArcArc(
-        gmtr_arc_detail::MakeFrame(BasePoint, BaseVector, MidVector, FullCircle),
-        gmtr_arc_detail::MakeFrame(other.BasePoint, other.BaseVector, other.MidVector,
-                                   other.FullCircle),
+    gmtrrt::detail::ArcCandidates found;
+    gmtrrt::detail::CrossArcArc(
+        gmtrrt::detail::MakeFrame(BasePoint, BaseVector, MidVector, FullCircle),
+        gmtrrt::detail::MakeFrame(other.BasePoint, other.BaseVector, other.MidVector,
+                                  other.FullCircle),
         2, found);
     AppendAll(found, points);
 }
 
 void CGMTRArc2D::GetCrossPointLine(const CGMTRLine2D& line, CGMTRPoint2DCol& points) const {
-    gmtr_arc_detail::ArcCandidates found;
-    gmtr_arc_detail::CrossArcLine(
-        gmtr_arc_detail::MakeFrame(BasePoint, BaseVector, MidVector, FullCircle),
-        gmtr_arc_detail::MakeLineFrame(line), true, 2, found);
+    gmtrrt::detail::ArcCandidates found;
+    gmtrrt::detail::CrossArcLine(
+        gmtrrt::detail::MakeFrame(BasePoint, BaseVector, MidVector, FullCircle),
+        gmtrrt::detail::MakeLineFrame(line), true, 2, found);
     AppendAll(found, points);
 }
 
 void CGMTRArc2D::GetCrossPointLineEx(CGMTRLine2D& line, CGMTRPoint2DCol& points) {
-    gmtr_arc_detail::ArcCandidates found;
-    gmtr_arc_detail::CrossArcLine(
-        gmtr_arc_detail::MakeFrame(BasePoint, BaseVector, MidVector, FullCircle),
-        gmtr_arc_detail::MakeLineFrame(line), false, 2, found);
+    gmtrrt::detail::ArcCandidates found;
+    gmtrrt::detail::CrossArcLine(
+        gmtrrt::detail::MakeFrame(BasePoint, BaseVector, MidVector, FullCircle),
+        gmtrrt::detail::MakeLineFrame(line), false, 2, found);
     AppendAll(found, points);
 }
 

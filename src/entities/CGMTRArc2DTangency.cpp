@@ -14,26 +14,26 @@
 // with the same operations their setters perform, so the results are those of
 // building them through the setters.
 #include "CGMTRArc2D.h"
-#include "CGMTRArc2DCandidates.h"
 #include "CGMTRLine2D.h"
+#include "entities/ArcCrossingKernels.h"
 
 #include <cmath>
 
 namespace {
 
-using gmtr_arc_detail::ArcCandidates;
-using gmtr_arc_detail::ArcFrame;
-using gmtr_arc_detail::LineFrame;
+using gmtrrt::detail::ArcCandidates;
+using gmtrrt::detail::ArcFrame;
+using gmtrrt::detail::LineFrame;
 
 // The first point where the line from the arc's centre to (tx, ty) meets the
 // arc: the arc's point in that direction, else the opposite point, each only
 // when it lies in the arc's range. 0 when neither does.
 int TouchingPointOnArc(const ArcFrame& arc, const CGMTRPoint2D& towards, CGMTRPoint2D& point) {
     const CGMTRPoint2D centre(arc.cx, arc.cy);
-    const LineFrame ray = gmtr_arc_detail::MakeLineFrame(
+    const LineFrame ray = gmtrrt::detail::MakeLineFrame(
         centre, CGMTRVector2D(towards.X() - centre.X(), towards.Y() - centre.Y()));
     ArcCandidates found;
-    gmtr_arc_detail::CrossArcLine(arc, ray, false, 1, found);
+    gmtrrt::detail::CrossArcLine(arc, ray, false, 1, found);
     if (found.count == 0) {
         return 0;
     }
@@ -45,9 +45,9 @@ int TouchingPointOnArc(const ArcFrame& arc, const CGMTRPoint2D& towards, CGMTRPo
 
 void CGMTRArc2D::ArcTangencyDistance(CGMTRArc2D& other, const double& d, CGMTRPoint2D& onThis,
                                      CGMTRPoint2D& onOther, CGMTRPoint2D& centre) {
-    const ArcFrame fa = gmtr_arc_detail::MakeFrame(BasePoint, BaseVector, MidVector, FullCircle);
-    const ArcFrame fb = gmtr_arc_detail::MakeFrame(other.BasePoint, other.BaseVector,
-                                                   other.MidVector, other.FullCircle);
+    const ArcFrame fa = gmtrrt::detail::MakeFrame(BasePoint, BaseVector, MidVector, FullCircle);
+    const ArcFrame fb = gmtrrt::detail::MakeFrame(other.BasePoint, other.BaseVector,
+                                                  other.MidVector, other.FullCircle);
     const double rA = fa.r;
     const double rB = fb.r;
 
@@ -64,16 +64,16 @@ void CGMTRArc2D::ArcTangencyDistance(CGMTRArc2D& other, const double& d, CGMTRPo
     auto buildSearch = [](const ArcFrame& f, const double& radius, CGMTRArc2D& search) {
         double k;
         double s;
-        gmtr_num::SnapCosSin(f.base - std::atan2(0.0, 1.0), k, s);
+        gmtrrt::detail::SnapCosSin(f.base - std::atan2(0.0, 1.0), k, s);
         double bx = 1.0;
         double by = 0.0;
-        gmtr_num::RotateComponents(bx, by, k, s);
+        gmtrrt::detail::RotateComponents(bx, by, k, s);
         double mx = bx;
         double my = by;
         double hk;
         double hs;
-        gmtr_num::SnapCosSin(gmtr_num::ReduceAngle(f.sweep) / 2, hk, hs);
-        gmtr_num::RotateComponents(mx, my, hk, hs);
+        gmtrrt::detail::SnapCosSin(gmtrrt::detail::ReduceAngle(f.sweep) / 2, hk, hs);
+        gmtrrt::detail::RotateComponents(mx, my, hk, hs);
         search.BasePoint = CGMTRPoint2D(f.cx, f.cy);
         search.BaseVector = CGMTRVector2D(bx, by);
         search.MidVector = CGMTRVector2D(mx, my);
@@ -101,9 +101,9 @@ void CGMTRArc2D::ArcTangencyDistance(CGMTRArc2D& other, const double& d, CGMTRPo
             y.PutRadius(radii[i][1]);
         }
         // Only the first crossing is used.
-        gmtr_arc_detail::CrossArcArc(
-            gmtr_arc_detail::MakeFrame(x.BasePoint, x.BaseVector, x.MidVector, x.FullCircle),
-            gmtr_arc_detail::MakeFrame(y.BasePoint, y.BaseVector, y.MidVector, y.FullCircle), 1,
+        gmtrrt::detail::CrossArcArc(
+            gmtrrt::detail::MakeFrame(x.BasePoint, x.BaseVector, x.MidVector, x.FullCircle),
+            gmtrrt::detail::MakeFrame(y.BasePoint, y.BaseVector, y.MidVector, y.FullCircle), 1,
             found);
     }
     if (found.count == 0) {
@@ -128,7 +128,7 @@ void CGMTRArc2D::ArcTangencyDistance(CGMTRArc2D& other, const double& d, CGMTRPo
 void CGMTRArc2D::LineTangencyDistance(const CGMTRLine2D& line, const CGMTRPoint2D& q,
                                       const double& d, CGMTRPoint2D& onLine, CGMTRPoint2D& onArc,
                                       CGMTRPoint2D& centre) {
-    const ArcFrame fa = gmtr_arc_detail::MakeFrame(BasePoint, BaseVector, MidVector, FullCircle);
+    const ArcFrame fa = gmtrrt::detail::MakeFrame(BasePoint, BaseVector, MidVector, FullCircle);
     const double ox = fa.cx;
     const double oy = fa.cy;
     const double r = fa.r;
@@ -142,10 +142,10 @@ void CGMTRArc2D::LineTangencyDistance(const CGMTRLine2D& line, const CGMTRPoint2
     // used for the shifted start points and again for the foot points.
     double leftC;
     double leftS;
-    gmtr_num::SnapCosSin(theta + GMTR_PI / 2, leftC, leftS);
+    gmtrrt::detail::SnapCosSin(theta + GMTR_PI / 2, leftC, leftS);
     double rightC;
     double rightS;
-    gmtr_num::SnapCosSin(theta - GMTR_PI / 2, rightC, rightS);
+    gmtrrt::detail::SnapCosSin(theta - GMTR_PI / 2, rightC, rightS);
 
     // Start points shifted by d to the left and to the right of the segment.
     const double qx = q.X();
@@ -163,7 +163,7 @@ void CGMTRArc2D::LineTangencyDistance(const CGMTRLine2D& line, const CGMTRPoint2
     // sqrt(1) = 1) turned to psi, then scaled to three times this arc's radius.
     double stepX;
     double stepY;
-    gmtr_num::SnapCosSin(psi, stepX, stepY);
+    gmtrrt::detail::SnapCosSin(psi, stepX, stepY);
     const double unit = std::sqrt(1.0 * 1.0 + 0.0 * 0.0);
     stepX = stepX * unit;
     stepY = stepY * unit;
@@ -173,16 +173,16 @@ void CGMTRArc2D::LineTangencyDistance(const CGMTRLine2D& line, const CGMTRPoint2
     stepX *= 3.0 * r;
     stepY *= 3.0 * r;
     const CGMTRVector2D step(stepX, stepY);
-    const LineFrame searchLeft = gmtr_arc_detail::MakeLineFrame(CGMTRPoint2D(e1x, e1y), step);
-    const LineFrame searchRight = gmtr_arc_detail::MakeLineFrame(CGMTRPoint2D(e2x, e2y), step);
+    const LineFrame searchLeft = gmtrrt::detail::MakeLineFrame(CGMTRPoint2D(e1x, e1y), step);
+    const LineFrame searchRight = gmtrrt::detail::MakeLineFrame(CGMTRPoint2D(e2x, e2y), step);
     const double searchTheta = std::atan2(stepY, stepX);
     // Distances of the centre from the search lines: the same on both passes.
-    const double hLeft = gmtr_line_detail::VerticalDis(searchLeft.seg, ox, oy);
+    const double hLeft = gmtrrt::detail::VerticalDis(searchLeft.seg, ox, oy);
     double hRight = 0.0;
     bool hRightKnown = false;
 
     // The segment itself, for the foot points.
-    const LineFrame target = gmtr_arc_detail::MakeLineFrame(line);
+    const LineFrame target = gmtrrt::detail::MakeLineFrame(line);
     const double total = std::sqrt(lineStep.X() * lineStep.X() + lineStep.Y() * lineStep.Y());
     // Is the point on the segment? Its percent is -1 off the segment and never
     // negative on it, so only the detour test decides.
@@ -199,10 +199,10 @@ void CGMTRArc2D::LineTangencyDistance(const CGMTRLine2D& line, const CGMTRPoint2
     // the sweep.
     double baseC;
     double baseS;
-    gmtr_num::SnapCosSin(base, baseC, baseS);
+    gmtrrt::detail::SnapCosSin(base, baseC, baseS);
     double halfC;
     double halfS;
-    gmtr_num::SnapCosSin(gmtr_num::ReduceAngle(sweep) / 2, halfC, halfS);
+    gmtrrt::detail::SnapCosSin(gmtrrt::detail::ReduceAngle(sweep) / 2, halfC, halfS);
     const int full = IsEqualValue(2 * GMTR_PI, sweep) ? 1 : 0;
 
     const double absD = std::fabs(d);
@@ -221,25 +221,25 @@ void CGMTRArc2D::LineTangencyDistance(const CGMTRLine2D& line, const CGMTRPoint2
         double k = baseC;
         double s = baseS;
         if (!std::isfinite(searchRadius)) {
-            gmtr_num::SnapCosSin(base - std::atan2(wby, wbx), k, s);
+            gmtrrt::detail::SnapCosSin(base - std::atan2(wby, wbx), k, s);
         }
-        gmtr_num::RotateComponents(wbx, wby, k, s);
+        gmtrrt::detail::RotateComponents(wbx, wby, k, s);
         double wmx = wbx;
         double wmy = wby;
-        gmtr_num::RotateComponents(wmx, wmy, halfC, halfS);
-        const ArcFrame w = gmtr_arc_detail::MakeFrame(CGMTRPoint2D(ox, oy), CGMTRVector2D(wbx, wby),
-                                                      CGMTRVector2D(wmx, wmy), full);
+        gmtrrt::detail::RotateComponents(wmx, wmy, halfC, halfS);
+        const ArcFrame w = gmtrrt::detail::MakeFrame(CGMTRPoint2D(ox, oy), CGMTRVector2D(wbx, wby),
+                                                     CGMTRVector2D(wmx, wmy), full);
 
         // The left side is preferred; the right side only when the left
         // yields nothing.
         ArcCandidates found;
-        gmtr_arc_detail::CrossArcLineFrom(w, searchLeft, searchTheta, hLeft, true, 2, found);
+        gmtrrt::detail::CrossArcLineFrom(w, searchLeft, searchTheta, hLeft, true, 2, found);
         if (found.count == 0) {
             if (!hRightKnown) {
-                hRight = gmtr_line_detail::VerticalDis(searchRight.seg, ox, oy);
+                hRight = gmtrrt::detail::VerticalDis(searchRight.seg, ox, oy);
                 hRightKnown = true;
             }
-            gmtr_arc_detail::CrossArcLineFrom(w, searchRight, searchTheta, hRight, true, 2, found);
+            gmtrrt::detail::CrossArcLineFrom(w, searchRight, searchTheta, hRight, true, 2, found);
         }
         if (found.count == 0) {
             continue;
@@ -266,24 +266,24 @@ void CGMTRArc2D::LineTangencyDistance(const CGMTRLine2D& line, const CGMTRPoint2
         // The touching point on this arc lies in the direction of the centre,
         // measured along the sweep from the start.
         const double a = std::atan2(f.Y() - oy, f.X() - ox);
-        double turn = gmtr_num::NormalizeSignedAngle(a - base);
+        double turn = gmtrrt::detail::NormalizeSignedAngle(a - base);
         double vx = BaseVector.X();
         double vy = BaseVector.Y();
         double rc;
         double rs;
-        if (gmtr_num::IsAngleInRange(a, base, sweep)) {
+        if (gmtrrt::detail::IsAngleInRange(a, base, sweep)) {
             if (turn * sweep < -GMTR_TOL) {
                 turn = sweep > 0.0 ? turn + 2.0 * GMTR_PI : turn - 2.0 * GMTR_PI;
             }
             // The point at that fraction of the sweep.
             const double fraction = turn / sweep;
-            gmtr_num::SnapCosSin(sweep * fraction, rc, rs);
+            gmtrrt::detail::SnapCosSin(sweep * fraction, rc, rs);
         } else {
             // Outside the range only through rounding: the circle's point in
             // the direction of the centre, so all three outputs stay written.
-            gmtr_num::SnapCosSin(turn, rc, rs);
+            gmtrrt::detail::SnapCosSin(turn, rc, rs);
         }
-        gmtr_num::RotateComponents(vx, vy, rc, rs);
+        gmtrrt::detail::RotateComponents(vx, vy, rc, rs);
         onArc = CGMTRPoint2D(ox + vx, oy + vy);
         return;
     }

@@ -1,7 +1,7 @@
 #include "CGMTRLine2D.h"
 
-#include "CGMTRLine2DDetail.h"
 #include "GMTRRT.h"
+#include "entities/SegmentKernels.h"
 
 #include <cmath>
 #include <new>
@@ -41,7 +41,7 @@ void CGMTRLine2D::put_BasePoint(const CGMTRPoint2D& point) {
 CGMTRPoint2D CGMTRLine2D::get_EndPoint() const {
     double x;
     double y;
-    gmtr_line_detail::EndPoint(BasePoint.X(), BasePoint.Y(), BaseVector.X(), BaseVector.Y(), x, y);
+    gmtrrt::detail::EndPoint(BasePoint.X(), BasePoint.Y(), BaseVector.X(), BaseVector.Y(), x, y);
     return CGMTRPoint2D(x, y);
 }
 

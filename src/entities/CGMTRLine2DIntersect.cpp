@@ -1,9 +1,9 @@
-#include "../collections/GMTRPoint2DColAppend.h"
 #include "CGMTRArc2D.h"
 #include "CGMTRLine2D.h"
-#include "CGMTRLine2DDetail.h"
 #include "CGMTRPoint2DCol.h"
 #include "GMTRRT.h"
+#include "collections/PointAppend.h"
+#include "entities/SegmentKernels.h"
 
 #include <cmath>
 
@@ -86,8 +86,8 @@ void CGMTRLine2D::GetCrossPoint(CGMTRLine2D& other, CGMTRPoint2DCol& points) con
     // underflows) takes the end points as get_EndPoint makes them.
     const double sums = (p2x * p2y) * (q2x * q2y);
     if (!(sums != 0.0 && sums - sums == 0.0)) {
-        gmtr_line_detail::EndPoint(p1x, p1y, BaseVector.X(), BaseVector.Y(), p2x, p2y);
-        gmtr_line_detail::EndPoint(q1x, q1y, other.BaseVector.X(), other.BaseVector.Y(), q2x, q2y);
+        gmtrrt::detail::EndPoint(p1x, p1y, BaseVector.X(), BaseVector.Y(), p2x, p2y);
+        gmtrrt::detail::EndPoint(q1x, q1y, other.BaseVector.X(), other.BaseVector.Y(), q2x, q2y);
     }
     const CGMTRPoint2D p1(p1x, p1y);
     const CGMTRPoint2D p2(p2x, p2y);
@@ -95,7 +95,7 @@ void CGMTRLine2D::GetCrossPoint(CGMTRLine2D& other, CGMTRPoint2DCol& points) con
     // Proper crossings only: both products strictly above the tolerance.
     if (k.k1 * k.k2 > GMTR_TOL && k.k3 * k.k4 > GMTR_TOL) {
         const CGMTRPoint2D c = LineCrossing(p1, p2, k);
-        GMTRPoint2DColAppend::Append(points, c.X(), c.Y());
+        gmtrrt::detail::PointAppender::Append(points, c.X(), c.Y());
     }
 }
 

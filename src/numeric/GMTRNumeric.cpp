@@ -2,8 +2,8 @@
 // so that results agree bit for bit across platforms with IEEE doubles. The
 // bodies live in GMTRNumericInline.h so that hot paths inside the library use
 // the same code inline.
-#include "GMTRNumericInline.h"
 #include "GMTRRT.h"
+#include "numeric/NumericInline.h"
 
 #include <cmath>
 
@@ -16,15 +16,15 @@ bool IsSamePoint(double const& x1, double const& y1, double const& x2, double co
 }
 
 double NormalizeAngle(double const& a) {
-    return gmtr_num::NormalizeAngle(a);
+    return gmtrrt::detail::NormalizeAngle(a);
 }
 
 double NormalizeSignedAngle(double const& a) {
-    return gmtr_num::NormalizeSignedAngle(a);
+    return gmtrrt::detail::NormalizeSignedAngle(a);
 }
 
 double ReduceAngle(double const& a) {
-    return gmtr_num::ReduceAngle(a);
+    return gmtrrt::detail::ReduceAngle(a);
 }
 
 double GetDirectionAngle(double const& x1, double const& y1, double const& x2, double const& y2) {
@@ -32,13 +32,13 @@ double GetDirectionAngle(double const& x1, double const& y1, double const& x2, d
 }
 
 double SnapCos(double const& a) {
-    return gmtr_num::Snap(std::cos(a));
+    return gmtrrt::detail::Snap(std::cos(a));
 }
 
 double SnapSin(double const& a) {
-    return gmtr_num::Snap(std::sin(a));
+    return gmtrrt::detail::Snap(std::sin(a));
 }
 
 bool IsAngleInRange(double const& angle, double const& start, double const& sweep) {
-    return gmtr_num::IsAngleInRange(angle, start, sweep);
+    return gmtrrt::detail::IsAngleInRange(angle, start, sweep);
 }

@@ -1,8 +1,5 @@
 #include "CGMTRHVRect.h"
 
-#include "CGMTRMatrix2D.h"
-#include "CGMTRTransform2D.h"
-
 CGMTRHVRect::CGMTRHVRect() : left(0.0), bottom(0.0), right(0.0), top(0.0) {}
 
 CGMTRHVRect::CGMTRHVRect(double l, double b, double r, double t)
@@ -134,32 +131,6 @@ void CGMTRHVRect::Combine(CGMTRHVRect& other) {
         bottom = other.bottom;
     if (other.top > top)
         top = other.top;
-}
-
-void CGMTRHVRect::MatrixTransform(CGMTRMatrix2D const& m) {
-    CGMTRPoint2D corners[4] = {CGMTRPoint2D(left, bottom), CGMTRPoint2D(right, bottom),
-                               CGMTRPoint2D(right, top), CGMTRPoint2D(left, top)};
-    for (CGMTRPoint2D& c : corners)
-        c *= m;
-    left = right = corners[0].X();
-    bottom = top = corners[0].Y();
-    for (int i = 1; i < 4; ++i) {
-        const double x = corners[i].X();
-        const double y = corners[i].Y();
-        if (x < left)
-            left = x;
-        if (x > right)
-            right = x;
-        if (y < bottom)
-            bottom = y;
-        if (y > top)
-            top = y;
-    }
-}
-
-void CGMTRHVRect::Transform(CGMTRTransform2D const& t) {
-    // Reading the matrix changes nothing in the transform.
-    MatrixTransform(const_cast<CGMTRTransform2D&>(t).GetTrMatrix2D());
 }
 
 bool CGMTRHVRect::Contains(CGMTRPoint2D const& p) const {

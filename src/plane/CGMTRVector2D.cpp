@@ -1,7 +1,5 @@
 #include "CGMTRVector2D.h"
 
-#include "../numeric/GMTRNumericInline.h"
-#include "CGMTRMatrix2D.h"
 #include "CGMTRPoint2D.h"
 
 #include <cmath>
@@ -83,14 +81,6 @@ void CGMTRVector2D::Normalize() {
     y = y / L;
 }
 
-void CGMTRVector2D::Rotate(double angle) {
-    // The rotation matrix applied without building it (same bits).
-    double k;
-    double s;
-    gmtr_num::SnapCosSin(angle, k, s);
-    gmtr_num::RotateComponents(x, y, k, s);
-}
-
 void CGMTRVector2D::Mirror(CGMTRVector2D const& axis) {
     const double a = axis.x;
     const double b = axis.y;
@@ -99,15 +89,6 @@ void CGMTRVector2D::Mirror(CGMTRVector2D const& axis) {
     const double ny = (b * b * y - a * a * y + 2 * a * b * x) / den;
     x = nx;
     y = ny;
-}
-
-void CGMTRVector2D::operator*=(CGMTRMatrix2D const& m) {
-    CGMTRPoint2D tip(x, y);
-    CGMTRPoint2D origin(0.0, 0.0);
-    tip *= m;
-    origin *= m;
-    x = tip.X() - origin.X();
-    y = tip.Y() - origin.Y();
 }
 
 CGMTRVector2D CGMTRVector2D::Orthogonal() {

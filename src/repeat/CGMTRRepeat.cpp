@@ -1,7 +1,7 @@
 #include "CGMTRRepeat.h"
 #include "CGMTRRepeatGrid.h"
 #include "CGMTRRepeatLine2D.h"
-#include "GMTRRepeatDetail.h"
+#include "repeat/RepeatPlacement.h"
 
 #include <typeinfo>
 
@@ -65,7 +65,7 @@ void CGMTRRepeat::GetChildIndex(long index, long& own, long& child) {
     // A pattern without copies, or the last one, keeps the whole number; this
     // also keeps a zero count out of the division.
     if (m_nCount != 0 && m_pNext && index >= m_nCount) {
-        gmtr_repeat_detail::DivMod(index, m_nCount, child, own);
+        gmtrrt::detail::DivMod(index, m_nCount, child, own);
     } else {
         own = index;
     }
@@ -102,12 +102,12 @@ void CGMTRRepeat::GetRepeatPoint2(long index, double& x, double& y, double* outX
         const std::type_info* kind = &typeid(*p);
         if (kind == &typeid(CGMTRRepeatLine2D)) {
             CGMTRRepeatLine2D* line = static_cast<CGMTRRepeatLine2D*>(p);
-            gmtr_repeat_detail::PlaceLine(own, cx, cy, line->GetLineAngle(), line->GetRepeatSpace(),
-                                          tx, ty);
+            gmtrrt::detail::PlaceLine(own, cx, cy, line->GetLineAngle(), line->GetRepeatSpace(), tx,
+                                      ty);
         } else if (kind == &typeid(CGMTRRepeatGrid)) {
             CGMTRRepeatGrid* grid = static_cast<CGMTRRepeatGrid*>(p);
-            gmtr_repeat_detail::PlaceGrid(own, cx, cy, grid->GetSpaceX(), grid->GetSpaceY(),
-                                          grid->GetBaseAngle(), grid->GetRepeatX(), tx, ty);
+            gmtrrt::detail::PlaceGrid(own, cx, cy, grid->GetSpaceX(), grid->GetSpaceY(),
+                                      grid->GetBaseAngle(), grid->GetRepeatX(), tx, ty);
         } else {
             p->GetOutputPt(own, cx, cy, tx, ty, ref);
         }

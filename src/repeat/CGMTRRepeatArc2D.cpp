@@ -2,7 +2,7 @@
 
 #include <new>
 
-#include "../numeric/GMTRNumericInline.h"
+#include "numeric/NumericInline.h"
 
 CGMTRRepeatArc2D::CGMTRRepeatArc2D() : m_dOriginX(0.0), m_dOriginY(0.0), m_dSpaceAngle(0.0) {}
 
@@ -73,7 +73,7 @@ void CGMTRRepeatArc2D::GetChangePoint(long index, const double& x, const double&
     const double a = static_cast<double>(index) * m_dSpaceAngle;
     double c;
     double s;
-    gmtr_num::SnapCosSin(a, c, s);
+    gmtrrt::detail::SnapCosSin(a, c, s);
     outX = ((px - m_dOriginX) * c + m_dOriginX) - (py - m_dOriginY) * s;
     outY = ((px - m_dOriginX) * s + m_dOriginY) + (py - m_dOriginY) * c;
 }
@@ -102,7 +102,7 @@ void CGMTRRepeatArc2D::GetOutputPt(long index, const double& x, const double& y,
     const double a = static_cast<double>(index) * m_dSpaceAngle;
     double c;
     double s;
-    gmtr_num::SnapCosSin(a, c, s);
+    gmtrrt::detail::SnapCosSin(a, c, s);
     const double vx = rx - m_dOriginX;
     const double vy = ry - m_dOriginY;
     const double dx = (vx * c - vy * s) - vx;

@@ -1,11 +1,11 @@
 #include "CGMTRRepeatGrid.h"
-#include "GMTRRepeatDetail.h"
+#include "repeat/RepeatPlacement.h"
 
 #include <climits>
 #include <cstdint>
 #include <new>
 
-#include "../numeric/GMTRNumericInline.h"
+#include "numeric/NumericInline.h"
 
 CGMTRRepeatGrid::CGMTRRepeatGrid()
     : m_dSpaceX(0.0), m_dSpaceY(0.0), m_dBaseAngle(0.0), m_nRepeatX(0), m_nRepeatY(0) {
@@ -104,8 +104,8 @@ CGMTRRepeat* CGMTRRepeatGrid::GetSelfCopy() {
 
 void CGMTRRepeatGrid::GetOutputPt(long index, const double& x, const double& y, double& outX,
                                   double& outY, const CGMTRPoint2D&) {
-    gmtr_repeat_detail::PlaceGrid(index, x, y, m_dSpaceX, m_dSpaceY, m_dBaseAngle, m_nRepeatX, outX,
-                                  outY);
+    gmtrrt::detail::PlaceGrid(index, x, y, m_dSpaceX, m_dSpaceY, m_dBaseAngle, m_nRepeatX, outX,
+                              outY);
 }
 
 double CGMTRRepeatGrid::GetSpaceX() const {

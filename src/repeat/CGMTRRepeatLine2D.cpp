@@ -2,7 +2,7 @@
 
 #include <new>
 
-#include "GMTRRepeatDetail.h"
+#include "repeat/RepeatPlacement.h"
 
 CGMTRRepeatLine2D::CGMTRRepeatLine2D() : m_dRepeatSpace(0.0), m_dLineAngle(0.0) {}
 
@@ -60,7 +60,7 @@ CGMTRRepeat* CGMTRRepeatLine2D::GetSelfCopy() {
 
 void CGMTRRepeatLine2D::GetOutputPt(long index, const double& x, const double& y, double& outX,
                                     double& outY, const CGMTRPoint2D&) {
-    gmtr_repeat_detail::PlaceLine(index, x, y, m_dLineAngle, m_dRepeatSpace, outX, outY);
+    gmtrrt::detail::PlaceLine(index, x, y, m_dLineAngle, m_dRepeatSpace, outX, outY);
 }
 
 double CGMTRRepeatLine2D::GetLineAngle() const {

@@ -1,10 +1,16 @@
 #include "CGMTRMatrix3D.h"
 
-#include "../numeric/GMTRMatrix33.h"
+#include "numeric/Matrix33.h"
 
 #include <cmath>
 
-using namespace gmtrrt_detail;
+using gmtrrt::detail::Cofactor33;
+using gmtrrt::detail::Copy33;
+using gmtrrt::detail::Determinant33;
+using gmtrrt::detail::Invert33;
+using gmtrrt::detail::IsOrthonormal33;
+using gmtrrt::detail::Multiply33;
+using gmtrrt::detail::RowProduct33;
 
 CGMTRMatrix3D::CGMTRMatrix3D() : m{{1.0, 0.0, 0.0}, {0.0, 1.0, 0.0}, {0.0, 0.0, 1.0}} {}
 

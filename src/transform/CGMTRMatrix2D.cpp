@@ -1,11 +1,11 @@
 #include "CGMTRMatrix2D.h"
 
-#include "../numeric/GMTRMatrix33.h"
-#include "CGMTRMatrix2DDetail.h"
 #include "CGMTRPoint2D.h"
 #include "CGMTRVector2D.h"
-#include "numeric/GMTRCompiler.h"
-#include "numeric/GMTRNumericInline.h"
+#include "numeric/Compiler.h"
+#include "numeric/Matrix33.h"
+#include "numeric/NumericInline.h"
+#include "transform/RotateAboutPoint.h"
 
 #include <cmath>
 
@@ -17,7 +17,13 @@ inline void Identity(double m[3][3]) {
 }
 } // namespace
 
-using namespace gmtrrt_detail;
+using gmtrrt::detail::Cofactor33;
+using gmtrrt::detail::Copy33;
+using gmtrrt::detail::Determinant33;
+using gmtrrt::detail::Invert33;
+using gmtrrt::detail::IsOrthonormal33;
+using gmtrrt::detail::Multiply33;
+using gmtrrt::detail::RowProduct33;
 
 CGMTRMatrix2D::CGMTRMatrix2D() {
     Reset();
@@ -91,7 +97,7 @@ void CGMTRMatrix2D::Transfer(CGMTRVector2D const& v) {
 void CGMTRMatrix2D::SetToRotate(double const& angle) {
     double k;
     double s;
-    gmtr_num::SnapCosSin(angle, k, s);
+    gmtrrt::detail::SnapCosSin(angle, k, s);
     Reset();
     m[0][0] = k;
     m[0][1] = s;
@@ -143,10 +149,10 @@ void CGMTRMatrix2D::SetToRotateBy(CGMTRPoint2D const& p, double const& angle) {
     // T(-p) * R(angle) * T(p).
     double k;
     double s;
-    gmtr_num::SnapCosSin(angle, k, s);
+    gmtrrt::detail::SnapCosSin(angle, k, s);
     const double px = p.X();
     const double py = p.Y();
-    if (gmtr_matrix_detail::RotateByGeneric(k, s, px, py, m)) {
+    if (gmtrrt::detail::RotateByGeneric(k, s, px, py, m)) {
         return;
     }
     RotateByProducts(m, k, s, px, py);

@@ -1,12 +1,13 @@
 // Internal to the library: the segment's end point and the pieces of its
 // distance tests as inline code on bare doubles, so the arc queries and the
 // fillets can compute a segment's end point and length once per call.
-#ifndef GMTRRT_CGMTRLINE2DDETAIL_H
-#define GMTRRT_CGMTRLINE2DDETAIL_H
+#ifndef GMTRRT_ENTITIES_SEGMENTKERNELS_H
+#define GMTRRT_ENTITIES_SEGMENTKERNELS_H
 
 #include <cmath>
 
-namespace gmtr_line_detail {
+namespace gmtrrt {
+namespace detail {
 
 // The base point moved by the step vector through the translation matrix:
 // (x, y, 1) times T(v) is ((x + 0*y) + vx, (0*x + y) + vy) with weight
@@ -57,6 +58,7 @@ inline double Distance(const Segment& s, double px, double py) {
     return std::fabs(((px - x1) * (y1 - y2) - (py - y1) * (x1 - x2)) / s.len);
 }
 
-} // namespace gmtr_line_detail
+} // namespace detail
+} // namespace gmtrrt
 
-#endif // GMTRRT_CGMTRLINE2DDETAIL_H
+#endif // GMTRRT_ENTITIES_SEGMENTKERNELS_H

@@ -3,19 +3,20 @@
 // same computations without building temporary point collections. An arc is
 // read once per call into a frame (centre, radius, start angle, sweep), so
 // the start angle's atan2 is shared with the sweep and nothing is recomputed.
-#ifndef GMTRRT_CGMTRARC2DCANDIDATES_H
-#define GMTRRT_CGMTRARC2DCANDIDATES_H
+#ifndef GMTRRT_ENTITIES_ARCCROSSINGKERNELS_H
+#define GMTRRT_ENTITIES_ARCCROSSINGKERNELS_H
 
-#include "../numeric/GMTRNumericInline.h"
 #include "CGMTRLine2D.h"
-#include "CGMTRLine2DDetail.h"
 #include "CGMTRPoint2D.h"
 #include "CGMTRVector2D.h"
+#include "entities/SegmentKernels.h"
+#include "numeric/NumericInline.h"
 
 #include <cmath>
 #include <typeinfo>
 
-namespace gmtr_arc_detail {
+namespace gmtrrt {
+namespace detail {
 
 /// At most two points, in the order they are found.
 struct ArcCandidates {
@@ -46,10 +47,9 @@ inline ArcFrame MakeFrame(const CGMTRPoint2D& centre, const CGMTRVector2D& baseV
     const double by = baseVector.Y();
     f.r = std::sqrt(bx * bx + by * by);
     f.base = std::atan2(by, bx);
-    f.sweep =
-        fullCircle != 0
-            ? 2 * GMTR_PI
-            : 2 * gmtr_num::NormalizeSignedAngle(std::atan2(midVector.Y(), midVector.X()) - f.base);
+    f.sweep = fullCircle != 0 ? 2 * GMTR_PI
+                              : 2 * gmtrrt::detail::NormalizeSignedAngle(
+                                        std::atan2(midVector.Y(), midVector.X()) - f.base);
     return f;
 }
 
@@ -57,7 +57,7 @@ inline ArcFrame MakeFrame(const CGMTRPoint2D& centre, const CGMTRVector2D& baseV
 /// the segment object when it is of a class derived from CGMTRLine2D, whose
 /// own (virtual) Distance then decides which points lie on it.
 struct LineFrame {
-    gmtr_line_detail::Segment seg;
+    gmtrrt::detail::Segment seg;
     double vx, vy;
     const CGMTRLine2D* derived;
 };
@@ -66,7 +66,7 @@ inline LineFrame MakeLineFrame(const CGMTRPoint2D& base, const CGMTRVector2D& st
     LineFrame l;
     l.vx = step.X();
     l.vy = step.Y();
-    l.seg = gmtr_line_detail::MakeSegment(base.X(), base.Y(), l.vx, l.vy);
+    l.seg = gmtrrt::detail::MakeSegment(base.X(), base.Y(), l.vx, l.vy);
     l.derived = nullptr;
     return l;
 }
@@ -94,6 +94,7 @@ void CrossArcLine(const ArcFrame& a, const LineFrame& line, bool onSegmentOnly, 
 void CrossArcLineFrom(const ArcFrame& a, const LineFrame& line, double theta, double h,
                       bool onSegmentOnly, int limit, ArcCandidates& out);
 
-} // namespace gmtr_arc_detail
+} // namespace detail
+} // namespace gmtrrt
 
-#endif // GMTRRT_CGMTRARC2DCANDIDATES_H
+#endif // GMTRRT_ENTITIES_ARCCROSSINGKERNELS_H

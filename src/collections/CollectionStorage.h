@@ -6,8 +6,8 @@
 // the non-throwing global operator new: running out of memory is a result,
 // not an exception, and a host that counts or replaces the global allocation
 // functions sees the library's allocations too.
-#ifndef GMTRRT_COLLECTIONS_GMTRCOLLECTIONSTORAGE_H
-#define GMTRRT_COLLECTIONS_GMTRCOLLECTIONSTORAGE_H
+#ifndef GMTRRT_COLLECTIONS_COLLECTIONSTORAGE_H
+#define GMTRRT_COLLECTIONS_COLLECTIONSTORAGE_H
 
 #include <climits>
 #include <cstddef>
@@ -71,4 +71,4 @@ inline bool IsValidIndex(long index, int count) {
 } // namespace detail
 } // namespace gmtrrt
 
-#endif // GMTRRT_COLLECTIONS_GMTRCOLLECTIONSTORAGE_H
+#endif // GMTRRT_COLLECTIONS_COLLECTIONSTORAGE_H

@@ -1,8 +1,8 @@
 // Internal to the library: compiler-specific attributes behind one name each,
 // so the sources build with any C++17 compiler. Where a compiler has no such
 // attribute the macro is empty and only speed can differ, never a result.
-#ifndef GMTRRT_NUMERIC_GMTRCOMPILER_H
-#define GMTRRT_NUMERIC_GMTRCOMPILER_H
+#ifndef GMTRRT_NUMERIC_COMPILER_H
+#define GMTRRT_NUMERIC_COMPILER_H
 
 #if defined(__GNUC__) || defined(__clang__)
 #define GMTRRT_NOINLINE __attribute__((noinline))
@@ -15,4 +15,4 @@
 #define GMTRRT_ALWAYS_INLINE inline
 #endif
 
-#endif // GMTRRT_NUMERIC_GMTRCOMPILER_H
+#endif // GMTRRT_NUMERIC_COMPILER_H

@@ -2,15 +2,16 @@
 // division costs several times a 32-bit one on common processors, and copy
 // numbers and counts nearly always fit in 32 bits, so those take the short
 // division; quotient and remainder are the same either way.
-#ifndef GMTRRT_GMTRREPEATDETAIL_H
-#define GMTRRT_GMTRREPEATDETAIL_H
+#ifndef GMTRRT_REPEAT_REPEATPLACEMENT_H
+#define GMTRRT_REPEAT_REPEATPLACEMENT_H
 
-#include "../numeric/GMTRNumericInline.h"
+#include "numeric/NumericInline.h"
 
 #include <climits>
 #include <cstdint>
 
-namespace gmtr_repeat_detail {
+namespace gmtrrt {
+namespace detail {
 
 /// q = a / b and r = a % b (truncating towards zero). b must not be 0, and
 /// a / b must not overflow, as for the built-in operators.
@@ -35,7 +36,7 @@ inline void PlaceLine(long index, double x, double y, double angle, double space
     const double d = static_cast<double>(index) * space;
     double c;
     double s;
-    gmtr_num::SnapCosSin(angle, c, s);
+    gmtrrt::detail::SnapCosSin(angle, c, s);
     outX = c * d + x;
     outY = s * d + y;
 }
@@ -66,11 +67,12 @@ inline void PlaceGrid(long index, double x, double y, double spaceX, double spac
     const double r = static_cast<double>(row);
     double c;
     double s;
-    gmtr_num::SnapCosSin(angle, c, s);
+    gmtrrt::detail::SnapCosSin(angle, c, s);
     outX = ((col * spaceX) * c + x) - (r * spaceY) * s;
     outY = ((col * spaceX) * s + y) + (r * spaceY) * c;
 }
 
-} // namespace gmtr_repeat_detail
+} // namespace detail
+} // namespace gmtrrt
 
-#endif // GMTRRT_GMTRREPEATDETAIL_H
+#endif // GMTRRT_REPEAT_REPEATPLACEMENT_H

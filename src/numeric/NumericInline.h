@@ -2,14 +2,15 @@
 // that hot paths compute them without a call and can share work between them
 // (one sincos for a snapped cosine and sine of the same angle). The exported
 // functions are built from these, so both give the same bits.
-#ifndef GMTRRT_GMTRNUMERICINLINE_H
-#define GMTRRT_GMTRNUMERICINLINE_H
+#ifndef GMTRRT_NUMERIC_NUMERICINLINE_H
+#define GMTRRT_NUMERIC_NUMERICINLINE_H
 
 #include "GMTRRT.h"
 
 #include <cmath>
 
-namespace gmtr_num {
+namespace gmtrrt {
+namespace detail {
 
 inline double NormalizeAngle(double a) {
     const double t = a / GMTR_PI / 2;
@@ -88,6 +89,7 @@ inline bool IsAngleInRange(double angle, double start, double sweep) {
     return d < s + GMTR_TOL;
 }
 
-} // namespace gmtr_num
+} // namespace detail
+} // namespace gmtrrt
 
-#endif // GMTRRT_GMTRNUMERICINLINE_H
+#endif // GMTRRT_NUMERIC_NUMERICINLINE_H

@@ -2,14 +2,15 @@
 // homogeneous matrix and the space matrix. Each formula is evaluated in one
 // fixed order, so both classes round alike and results agree bit for bit.
 // Private to the library.
-#ifndef GMTRRT_SRC_NUMERIC_GMTRMATRIX33_H
-#define GMTRRT_SRC_NUMERIC_GMTRMATRIX33_H
+#ifndef GMTRRT_NUMERIC_MATRIX33_H
+#define GMTRRT_NUMERIC_MATRIX33_H
 
 #include "GMTRRT.h"
 
 #include <cmath>
 
-namespace gmtrrt_detail {
+namespace gmtrrt {
+namespace detail {
 
 // r = a * b, each entry summed from 0.0 in the order k = 0, 1, 2. r must not
 // be a or b.
@@ -77,6 +78,7 @@ inline void Invert33(double m[3][3]) {
             m[i][j] = Cofactor33(copy, j, i) / d;
 }
 
-} // namespace gmtrrt_detail
+} // namespace detail
+} // namespace gmtrrt
 
-#endif // GMTRRT_SRC_NUMERIC_GMTRMATRIX33_H
+#endif // GMTRRT_NUMERIC_MATRIX33_H

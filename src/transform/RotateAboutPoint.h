@@ -1,12 +1,13 @@
 // Internal to the library: the rotation about a point, T(-p) * R * T(p), for
 // the generic case, shared by the matrix builder and the point's own turn
 // about a centre (which then needs no matrix object at all).
-#ifndef GMTRRT_CGMTRMATRIX2DDETAIL_H
-#define GMTRRT_CGMTRMATRIX2DDETAIL_H
+#ifndef GMTRRT_TRANSFORM_ROTATEABOUTPOINT_H
+#define GMTRRT_TRANSFORM_ROTATEABOUTPOINT_H
 
 #include <cmath>
 
-namespace gmtr_matrix_detail {
+namespace gmtrrt {
+namespace detail {
 
 /// Writes T(-p) * R * T(p) for the snapped cosine k and sine s into m and
 /// returns true when the inputs are generic; returns false, with m untouched,
@@ -44,6 +45,7 @@ inline bool RotateByGeneric(double k, double s, double px, double py, double (&m
     return true;
 }
 
-} // namespace gmtr_matrix_detail
+} // namespace detail
+} // namespace gmtrrt
 
-#endif // GMTRRT_CGMTRMATRIX2DDETAIL_H
+#endif // GMTRRT_TRANSFORM_ROTATEABOUTPOINT_H
