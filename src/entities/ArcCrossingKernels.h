@@ -53,13 +53,32 @@ inline ArcFrame MakeFrame(const CGMTRPoint2D& centre, const CGMTRVector2D& baseV
     return f;
 }
 
-/// A segment read once: base and end point, length and step. `derived` is
-/// the segment object when it is of a class derived from CGMTRLine2D, whose
-/// own (virtual) Distance then decides which points lie on it.
+/// A segment read once: base and end point, length and step. `custom` is the
+/// segment object when it is of a class derived from CGMTRLine2D; the arc's
+/// queries then ask that object's own virtual Distance and PointToPercent,
+/// and for the library's own segments they run the same arithmetic inline.
 struct LineFrame {
     gmtrrt::detail::Segment seg;
     double vx, vy;
-    const CGMTRLine2D* derived;
+    const CGMTRLine2D* custom;
+
+    /// The segment's Distance to p.
+    double DistanceTo(const CGMTRPoint2D& p) const {
+        if (custom != nullptr)
+            return custom->Distance(p);
+        return gmtrrt::detail::Distance(seg, p.X(), p.Y());
+    }
+
+    /// Whether the segment's PointToPercent of p is not negative, that is
+    /// whether p passes its detour test (a percent is -1.0 off the segment).
+    bool HasPercent(const CGMTRPoint2D& p) const {
+        if (custom != nullptr)
+            return !(custom->PointToPercent(p) < 0.0);
+        const double total = std::sqrt(vx * vx + vy * vy);
+        const double d1 = p.Distance2D(CGMTRPoint2D(seg.x1, seg.y1));
+        const double d2 = p.Distance2D(CGMTRPoint2D(seg.x2, seg.y2));
+        return !(total + GMTR_TOL < d1 + d2);
+    }
 };
 
 inline LineFrame MakeLineFrame(const CGMTRPoint2D& base, const CGMTRVector2D& step) {
@@ -67,14 +86,16 @@ inline LineFrame MakeLineFrame(const CGMTRPoint2D& base, const CGMTRVector2D& st
     l.vx = step.X();
     l.vy = step.Y();
     l.seg = gmtrrt::detail::MakeSegment(base.X(), base.Y(), l.vx, l.vy);
-    l.derived = nullptr;
+    l.custom = nullptr;
     return l;
 }
 
+/// A frame of the segment; the one place that tells the library's own
+/// CGMTRLine2D from a class derived from it.
 inline LineFrame MakeLineFrame(const CGMTRLine2D& line) {
     LineFrame l = MakeLineFrame(line.get_BasePoint(), line.get_BaseVector());
     if (typeid(line) != typeid(CGMTRLine2D)) {
-        l.derived = &line;
+        l.custom = &line;
     }
     return l;
 }

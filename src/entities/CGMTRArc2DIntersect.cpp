@@ -141,9 +141,7 @@ void CrossArcLineFrom(const ArcFrame& a, const LineFrame& line, double theta, do
         const double c = std::cos(ang);
         const double sn = std::sin(ang);
         const CGMTRPoint2D p(c * r + a.cx, sn * r + a.cy);
-        if (!onSegmentOnly ||
-            (line.derived != nullptr ? line.derived->Distance(p)
-                                     : gmtrrt::detail::Distance(seg, p.X(), p.Y())) < GMTR_TOL) {
+        if (!onSegmentOnly || line.DistanceTo(p) < GMTR_TOL) {
             out.Push(p);
             if (out.count >= limit) {
                 return;

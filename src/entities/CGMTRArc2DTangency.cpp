@@ -183,17 +183,7 @@ void CGMTRArc2D::LineTangencyDistance(const CGMTRLine2D& line, const CGMTRPoint2
 
     // The segment itself, for the foot points.
     const LineFrame target = gmtrrt::detail::MakeLineFrame(line);
-    const double total = std::sqrt(lineStep.X() * lineStep.X() + lineStep.Y() * lineStep.Y());
-    // Is the point on the segment? Its percent is -1 off the segment and never
-    // negative on it, so only the detour test decides.
-    auto onSegment = [&](const CGMTRPoint2D& t) {
-        if (target.derived != nullptr) {
-            return !(line.PointToPercent(t) < 0.0);
-        }
-        const double d1 = t.Distance2D(CGMTRPoint2D(target.seg.x1, target.seg.y1));
-        const double d2 = t.Distance2D(CGMTRPoint2D(target.seg.x2, target.seg.y2));
-        return !(total + GMTR_TOL < d1 + d2);
-    };
+    auto onSegment = [&](const CGMTRPoint2D& t) { return target.HasPercent(t); };
 
     // The search arcs share the turn to the start angle and the turn by half
     // the sweep.

@@ -87,13 +87,9 @@ CGMTRPoint2D CGMTRLine2D::GetMidPoint() const {
 }
 
 double CGMTRLine2D::GetVerticalDis(const CGMTRPoint2D& point) const {
-    const CGMTRPoint2D end = get_EndPoint();
-    const double x1 = BasePoint.X(), y1 = BasePoint.Y();
-    const double x2 = end.X(), y2 = end.Y();
-    const double px = point.X(), py = point.Y();
-    const double length = std::sqrt((x1 - x2) * (x1 - x2) + (y1 - y2) * (y1 - y2));
-    const double cr = (px - x1) * (y1 - y2) - (py - y1) * (x1 - x2);
-    return std::fabs(cr / length);
+    const gmtrrt::detail::Segment s =
+        gmtrrt::detail::MakeSegment(BasePoint.X(), BasePoint.Y(), BaseVector.X(), BaseVector.Y());
+    return gmtrrt::detail::VerticalDis(s, point.X(), point.Y());
 }
 
 CGMTRPoint2D CGMTRLine2D::GetVerticalPoint(const CGMTRPoint2D& point) const {
@@ -117,14 +113,14 @@ int CGMTRLine2D::CheckVerticalPointInRange(const CGMTRPoint2D& point) const {
 
 CGMTRPoint2D CGMTRLine2D::GetNearestPoint(const CGMTRPoint2D& point) const {
     const CGMTRPoint2D end = get_EndPoint();
-    const double x1 = BasePoint.X(), y1 = BasePoint.Y();
-    const double x2 = end.X(), y2 = end.Y();
-    const double px = point.X(), py = point.Y();
-    if ((px - x1) * (x2 - x1) + (py - y1) * (y2 - y1) <= 0) {
-        return BasePoint; // behind the start (or a zero-length segment)
-    }
-    if ((px - x2) * (x1 - x2) + (py - y2) * (y1 - y2) <= 0) {
-        return end; // beyond the end
+    switch (gmtrrt::detail::Locate(BasePoint.X(), BasePoint.Y(), end.X(), end.Y(), point.X(),
+                                   point.Y())) {
+    case gmtrrt::detail::Along::BehindStart:
+        return BasePoint;
+    case gmtrrt::detail::Along::BeyondEnd:
+        return end;
+    case gmtrrt::detail::Along::Beside:
+        break;
     }
     return GetVerticalPoint(point);
 }
@@ -184,17 +180,10 @@ void CGMTRLine2D::GetRectBox(double& minX, double& maxX, double& maxY, double& m
 
 double CGMTRLine2D::Distance(const CGMTRPoint2D& point) const {
     const CGMTRPoint2D end = get_EndPoint();
-    const double x1 = BasePoint.X(), y1 = BasePoint.Y();
-    const double x2 = end.X(), y2 = end.Y();
-    const double px = point.X(), py = point.Y();
-    if ((px - x1) * (x2 - x1) + (py - y1) * (y2 - y1) <= 0) {
-        return std::sqrt((px - x1) * (px - x1) + (py - y1) * (py - y1));
-    }
-    if ((px - x2) * (x1 - x2) + (py - y2) * (y1 - y2) <= 0) {
-        return std::sqrt((px - x2) * (px - x2) + (py - y2) * (py - y2));
-    }
-    return std::fabs(((px - x1) * (y1 - y2) - (py - y1) * (x1 - x2)) /
-                     std::sqrt((x1 - x2) * (x1 - x2) + (y1 - y2) * (y1 - y2)));
+    const double x1 = BasePoint.X(), y1 = BasePoint.Y(), x2 = end.X(), y2 = end.Y();
+    return gmtrrt::detail::DistanceToSegment(x1, y1, x2, y2, point.X(), point.Y(), [&] {
+        return gmtrrt::detail::SegmentLength(x1, y1, x2, y2);
+    });
 }
 
 double CGMTRLine2D::DistanceToPercent(const short& from, const double& length) const {

@@ -24,9 +24,13 @@ inline void EndPoint(double x, double y, double vx, double vy, double& ex, doubl
     ey = (y + vy) + z;
 }
 
-/// A segment read once: base point, end point, and the length
-/// sqrt((x1 - x2)^2 + (y1 - y2)^2) that its perpendicular distance and its
-/// distance to a point both divide by.
+/// The length of the segment from (x1, y1) to (x2, y2), from its end points.
+inline double SegmentLength(double x1, double y1, double x2, double y2) {
+    return std::sqrt((x1 - x2) * (x1 - x2) + (y1 - y2) * (y1 - y2));
+}
+
+/// A segment read once: base point, end point, and the length that its
+/// perpendicular distance and its distance to a point both divide by.
 struct Segment {
     double x1, y1, x2, y2, len;
 };
@@ -36,7 +40,7 @@ inline Segment MakeSegment(double x, double y, double vx, double vy) {
     s.x1 = x;
     s.y1 = y;
     EndPoint(x, y, vx, vy, s.x2, s.y2);
-    s.len = std::sqrt((s.x1 - s.x2) * (s.x1 - s.x2) + (s.y1 - s.y2) * (s.y1 - s.y2));
+    s.len = SegmentLength(s.x1, s.y1, s.x2, s.y2);
     return s;
 }
 
@@ -46,16 +50,38 @@ inline double VerticalDis(const Segment& s, double px, double py) {
     return std::fabs(cr / s.len);
 }
 
+/// Where (px, py) lies along the segment from (x1, y1) to (x2, y2): behind
+/// the start (a zero-length segment included), beyond the end, or beside it.
+enum class Along { BehindStart, BeyondEnd, Beside };
+
+inline Along Locate(double x1, double y1, double x2, double y2, double px, double py) {
+    if ((px - x1) * (x2 - x1) + (py - y1) * (y2 - y1) <= 0)
+        return Along::BehindStart;
+    if ((px - x2) * (x1 - x2) + (py - y2) * (y1 - y2) <= 0)
+        return Along::BeyondEnd;
+    return Along::Beside;
+}
+
+/// Distance from (px, py) to the segment from (x1, y1) to (x2, y2): to the
+/// nearer end behind or beyond it, else to its line; `length()` gives the
+/// segment's length and is asked only in that last case.
+template <class Length>
+inline double DistanceToSegment(double x1, double y1, double x2, double y2, double px, double py,
+                                Length length) {
+    switch (Locate(x1, y1, x2, y2, px, py)) {
+    case Along::BehindStart:
+        return std::sqrt((px - x1) * (px - x1) + (py - y1) * (py - y1));
+    case Along::BeyondEnd:
+        return std::sqrt((px - x2) * (px - x2) + (py - y2) * (py - y2));
+    case Along::Beside:
+        break;
+    }
+    return std::fabs(((px - x1) * (y1 - y2) - (py - y1) * (x1 - x2)) / length());
+}
+
 /// Distance from (px, py) to the segment itself.
 inline double Distance(const Segment& s, double px, double py) {
-    const double x1 = s.x1, y1 = s.y1, x2 = s.x2, y2 = s.y2;
-    if ((px - x1) * (x2 - x1) + (py - y1) * (y2 - y1) <= 0) {
-        return std::sqrt((px - x1) * (px - x1) + (py - y1) * (py - y1));
-    }
-    if ((px - x2) * (x1 - x2) + (py - y2) * (y1 - y2) <= 0) {
-        return std::sqrt((px - x2) * (px - x2) + (py - y2) * (py - y2));
-    }
-    return std::fabs(((px - x1) * (y1 - y2) - (py - y1) * (x1 - x2)) / s.len);
+    return DistanceToSegment(s.x1, s.y1, s.x2, s.y2, px, py, [&s] { return s.len; });
 }
 
 } // namespace detail

@@ -1,9 +1,5 @@
 #include "CGMTRRepeat.h"
-#include "CGMTRRepeatGrid.h"
-#include "CGMTRRepeatLine2D.h"
 #include "repeat/RepeatPlacement.h"
-
-#include <typeinfo>
 
 namespace {
 // own * next with two's-complement wrap-around instead of signed overflow.
@@ -95,22 +91,8 @@ void CGMTRRepeat::GetRepeatPoint2(long index, double& x, double& y, double* outX
         p->GetChildIndex(n, own, child);
         double tx = 0.0;
         double ty = 0.0;
-        // The library's own linear and grid patterns are placed inline; every
-        // other kind (and any class derived from them) through its override.
-        // Their type information is the library's own object, so comparing
-        // addresses is enough (a mismatch only means the virtual call).
-        const std::type_info* kind = &typeid(*p);
-        if (kind == &typeid(CGMTRRepeatLine2D)) {
-            CGMTRRepeatLine2D* line = static_cast<CGMTRRepeatLine2D*>(p);
-            gmtrrt::detail::PlaceLine(own, cx, cy, line->GetLineAngle(), line->GetRepeatSpace(), tx,
-                                      ty);
-        } else if (kind == &typeid(CGMTRRepeatGrid)) {
-            CGMTRRepeatGrid* grid = static_cast<CGMTRRepeatGrid*>(p);
-            gmtrrt::detail::PlaceGrid(own, cx, cy, grid->GetSpaceX(), grid->GetSpaceY(),
-                                      grid->GetBaseAngle(), grid->GetRepeatX(), tx, ty);
-        } else {
+        if (!gmtrrt::detail::PlaceOwnKind(*p, own, cx, cy, tx, ty))
             p->GetOutputPt(own, cx, cy, tx, ty, ref);
-        }
         cx = tx;
         cy = ty;
         if (child <= 0)
