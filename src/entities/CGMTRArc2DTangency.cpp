@@ -1,18 +1,8 @@
 // Fillet circles of a given radius between an arc and another arc or a
-// segment. The centre of a circle of radius d touching a circle of radius r
-// lies on the concentric circle of radius r + d (touching from outside) or
-// r - d (from inside), and at distance d from a line it touches; the centres
-// are found by intersecting such search entities, which keep the given
-// entities' angular ranges and extent. Everything is computed in local values:
-// the candidate points live in small fixed buffers, never in collections.
-//
-// Each arc and segment is read once per call (radius, start angle, sweep,
-// end point, length, direction), and what the search entities share is
-// computed once: the cosine and sine of the start angle and of half the sweep
-// that build every search arc, the step of the two parallel search segments,
-// and their distances from the centre. The search arcs' fields are written
-// with the same operations their setters perform, so the results are those of
-// building them through the setters.
+// segment: the centre is found where search arcs (radius r + d or r - d) and
+// search segments (shifted by d) cross. The search entities are built with the
+// same operations as their setters, from values read once per call, and their
+// crossings go to small fixed buffers, never to collections.
 #include "CGMTRArc2D.h"
 #include "CGMTRLine2D.h"
 #include "entities/ArcCrossingKernels.h"
@@ -39,6 +29,153 @@ int TouchingPointOnArc(const ArcFrame& arc, const CGMTRPoint2D& towards, CGMTRPo
     }
     point = found.points[0];
     return 1;
+}
+
+// The two search segments of the arc-segment fillet: parallel to the segment
+// at distance d on its left and right, starting at the junction q shifted
+// sideways and running into the segment, three times the arc's radius long.
+// What both passes share is computed once; the distance of the arc's centre
+// from the right one only when it is needed.
+struct SearchSegments {
+    double leftC, leftS, rightC, rightS; // unit normals left and right of the segment
+    LineFrame left, right;
+    double theta;  // their direction angle
+    double hLeft;  // distance of the arc's centre from the left one
+    double hRight; // the same for the right one, once known
+    bool hRightKnown;
+};
+
+SearchSegments MakeSearchSegments(const CGMTRLine2D& line, const CGMTRPoint2D& q, double d,
+                                  double r, double ox, double oy) {
+    SearchSegments g;
+    const CGMTRPoint2D p0 = line.get_BasePoint();
+    const CGMTRVector2D lineStep = line.get_BaseVector();
+    const double theta = std::atan2(lineStep.Y(), lineStep.X());
+    gmtrrt::detail::SnapCosSin(theta + GMTR_PI / 2, g.leftC, g.leftS);
+    gmtrrt::detail::SnapCosSin(theta - GMTR_PI / 2, g.rightC, g.rightS);
+    const double qx = q.X();
+    const double qy = q.Y();
+    const double e1x = qx + d * g.leftC;
+    const double e1y = qy + d * g.leftS;
+    const double e2x = qx + d * g.rightC;
+    const double e2y = qy + d * g.rightS;
+    // The search runs from the junction into the segment, whichever end q is.
+    const bool fromBase = std::fabs(qx - p0.X()) < GMTR_TOL && std::fabs(qy - p0.Y()) < GMTR_TOL;
+    const double psi = fromBase ? theta : theta - GMTR_PI;
+    // The step as the setters make it: a unit segment (length sqrt(1) = 1)
+    // turned to psi, then scaled to three times this arc's radius.
+    double stepX;
+    double stepY;
+    gmtrrt::detail::SnapCosSin(psi, stepX, stepY);
+    const double unit = std::sqrt(1.0 * 1.0 + 0.0 * 0.0);
+    stepX = stepX * unit;
+    stepY = stepY * unit;
+    const double stepLength = std::sqrt(stepX * stepX + stepY * stepY);
+    stepX = stepX / stepLength;
+    stepY = stepY / stepLength;
+    stepX *= 3.0 * r;
+    stepY *= 3.0 * r;
+    const CGMTRVector2D step(stepX, stepY);
+    g.left = gmtrrt::detail::MakeLineFrame(CGMTRPoint2D(e1x, e1y), step);
+    g.right = gmtrrt::detail::MakeLineFrame(CGMTRPoint2D(e2x, e2y), step);
+    g.theta = std::atan2(stepY, stepX);
+    g.hLeft = gmtrrt::detail::VerticalDis(g.left.seg, ox, oy);
+    g.hRight = 0.0;
+    g.hRightKnown = false;
+    return g;
+}
+
+// The turns that build every search arc of one arc: to its start angle and by
+// half its sweep, and its full-circle flag.
+struct SearchArcTurns {
+    double baseC, baseS, halfC, halfS;
+    int full;
+};
+
+SearchArcTurns MakeSearchArcTurns(const ArcFrame& fa) {
+    SearchArcTurns t;
+    gmtrrt::detail::SnapCosSin(fa.base, t.baseC, t.baseS);
+    gmtrrt::detail::SnapCosSin(gmtrrt::detail::ReduceAngle(fa.sweep) / 2, t.halfC, t.halfS);
+    t.full = IsEqualValue(2 * GMTR_PI, fa.sweep) ? 1 : 0;
+    return t;
+}
+
+// The search arc of the given radius, as its setters make it: radius first
+// (the unit start vector scaled), then centre, start angle (a turn by the
+// start angle less the angle of the scaled vector, 0 for a finite radius) and
+// sweep.
+ArcFrame SearchArc(const ArcFrame& fa, const SearchArcTurns& t, double radius) {
+    double wbx = 1.0 * radius;
+    double wby = 0.0 * radius;
+    double k = t.baseC;
+    double s = t.baseS;
+    if (!std::isfinite(radius)) {
+        gmtrrt::detail::SnapCosSin(fa.base - std::atan2(wby, wbx), k, s);
+    }
+    gmtrrt::detail::RotateComponents(wbx, wby, k, s);
+    double wmx = wbx;
+    double wmy = wby;
+    gmtrrt::detail::RotateComponents(wmx, wmy, t.halfC, t.halfS);
+    return gmtrrt::detail::MakeFrame(CGMTRPoint2D(fa.cx, fa.cy), CGMTRVector2D(wbx, wby),
+                                     CGMTRVector2D(wmx, wmy), t.full);
+}
+
+// Candidate centres on search arc w: on the left search segment, or only when
+// it yields nothing, on the right one.
+void FindCentres(const ArcFrame& w, SearchSegments& g, ArcCandidates& found) {
+    gmtrrt::detail::CrossArcLineFrom(w, g.left, g.theta, g.hLeft, true, 2, found);
+    if (found.count != 0)
+        return;
+    if (!g.hRightKnown) {
+        g.hRight = gmtrrt::detail::VerticalDis(g.right.seg, w.cx, w.cy);
+        g.hRightKnown = true;
+    }
+    gmtrrt::detail::CrossArcLineFrom(w, g.right, g.theta, g.hRight, true, 2, found);
+}
+
+// Of one or two candidates the one nearer the junction (the second on a tie).
+CGMTRPoint2D NearerToJunction(const ArcCandidates& found, const CGMTRPoint2D& q) {
+    if (found.count == 2 && !(found.points[0].Distance2D(q) < found.points[1].Distance2D(q)))
+        return found.points[1];
+    return found.points[0];
+}
+
+// The foot of the centre f on the segment, on whichever side of it the centre
+// lies; false when neither side's foot is on the segment.
+bool FootOnSegment(const CGMTRPoint2D& f, double absD, const SearchSegments& g,
+                   const LineFrame& target, CGMTRPoint2D& foot) {
+    foot = CGMTRPoint2D(f.X() + absD * g.leftC, f.Y() + absD * g.leftS);
+    if (target.HasPercent(foot))
+        return true;
+    foot = CGMTRPoint2D(f.X() + absD * g.rightC, f.Y() + absD * g.rightS);
+    return target.HasPercent(foot);
+}
+
+// The touching point on the arc: its point in the direction of the centre f,
+// measured along the sweep from the start (the start vector turned by that
+// fraction of the sweep). A direction outside the range, possible only
+// through rounding, gives the circle's point in that direction.
+CGMTRPoint2D ArcPointTowards(const ArcFrame& fa, const CGMTRVector2D& baseVector,
+                             const CGMTRPoint2D& f) {
+    const double base = fa.base;
+    const double sweep = fa.sweep;
+    const double a = std::atan2(f.Y() - fa.cy, f.X() - fa.cx);
+    double turn = gmtrrt::detail::NormalizeSignedAngle(a - base);
+    double vx = baseVector.X();
+    double vy = baseVector.Y();
+    double rc;
+    double rs;
+    if (gmtrrt::detail::IsAngleInRange(a, base, sweep)) {
+        if (turn * sweep < -GMTR_TOL) {
+            turn = sweep > 0.0 ? turn + 2.0 * GMTR_PI : turn - 2.0 * GMTR_PI;
+        }
+        const double fraction = turn / sweep;
+        gmtrrt::detail::SnapCosSin(sweep * fraction, rc, rs);
+    } else {
+        gmtrrt::detail::SnapCosSin(turn, rc, rs);
+    }
+    gmtrrt::detail::RotateComponents(vx, vy, rc, rs);
+    return CGMTRPoint2D(fa.cx + vx, fa.cy + vy);
 }
 
 } // namespace
@@ -129,152 +266,27 @@ void CGMTRArc2D::LineTangencyDistance(const CGMTRLine2D& line, const CGMTRPoint2
                                       const double& d, CGMTRPoint2D& onLine, CGMTRPoint2D& onArc,
                                       CGMTRPoint2D& centre) {
     const ArcFrame fa = gmtrrt::detail::MakeFrame(BasePoint, BaseVector, MidVector, FullCircle);
-    const double ox = fa.cx;
-    const double oy = fa.cy;
-    const double r = fa.r;
-    const double base = fa.base;
-    const double sweep = fa.sweep;
-    const CGMTRPoint2D p0 = line.get_BasePoint();
-    const CGMTRVector2D lineStep = line.get_BaseVector();
-    const double theta = std::atan2(lineStep.Y(), lineStep.X());
-
-    // Unit normals to the left and to the right of the segment's direction,
-    // used for the shifted start points and again for the foot points.
-    double leftC;
-    double leftS;
-    gmtrrt::detail::SnapCosSin(theta + GMTR_PI / 2, leftC, leftS);
-    double rightC;
-    double rightS;
-    gmtrrt::detail::SnapCosSin(theta - GMTR_PI / 2, rightC, rightS);
-
-    // Start points shifted by d to the left and to the right of the segment.
-    const double qx = q.X();
-    const double qy = q.Y();
-    const double e1x = qx + d * leftC;
-    const double e1y = qy + d * leftS;
-    const double e2x = qx + d * rightC;
-    const double e2y = qy + d * rightS;
-
-    // The search runs from the junction into the segment, whichever end q is.
-    const bool fromBase = std::fabs(qx - p0.X()) < GMTR_TOL && std::fabs(qy - p0.Y()) < GMTR_TOL;
-    const double psi = fromBase ? theta : theta - GMTR_PI;
-
-    // Both search segments have the same step: a unit segment (length
-    // sqrt(1) = 1) turned to psi, then scaled to three times this arc's radius.
-    double stepX;
-    double stepY;
-    gmtrrt::detail::SnapCosSin(psi, stepX, stepY);
-    const double unit = std::sqrt(1.0 * 1.0 + 0.0 * 0.0);
-    stepX = stepX * unit;
-    stepY = stepY * unit;
-    const double stepLength = std::sqrt(stepX * stepX + stepY * stepY);
-    stepX = stepX / stepLength;
-    stepY = stepY / stepLength;
-    stepX *= 3.0 * r;
-    stepY *= 3.0 * r;
-    const CGMTRVector2D step(stepX, stepY);
-    const LineFrame searchLeft = gmtrrt::detail::MakeLineFrame(CGMTRPoint2D(e1x, e1y), step);
-    const LineFrame searchRight = gmtrrt::detail::MakeLineFrame(CGMTRPoint2D(e2x, e2y), step);
-    const double searchTheta = std::atan2(stepY, stepX);
-    // Distances of the centre from the search lines: the same on both passes.
-    const double hLeft = gmtrrt::detail::VerticalDis(searchLeft.seg, ox, oy);
-    double hRight = 0.0;
-    bool hRightKnown = false;
-
-    // The segment itself, for the foot points.
+    SearchSegments search = MakeSearchSegments(line, q, d, fa.r, fa.cx, fa.cy);
     const LineFrame target = gmtrrt::detail::MakeLineFrame(line);
-    auto onSegment = [&](const CGMTRPoint2D& t) { return target.HasPercent(t); };
-
-    // The search arcs share the turn to the start angle and the turn by half
-    // the sweep.
-    double baseC;
-    double baseS;
-    gmtrrt::detail::SnapCosSin(base, baseC, baseS);
-    double halfC;
-    double halfS;
-    gmtrrt::detail::SnapCosSin(gmtrrt::detail::ReduceAngle(sweep) / 2, halfC, halfS);
-    const int full = IsEqualValue(2 * GMTR_PI, sweep) ? 1 : 0;
-
+    const SearchArcTurns turns = MakeSearchArcTurns(fa);
     const double absD = std::fabs(d);
     // Inside this arc's circle first, then outside.
-    const double searchRadii[2] = {r - d, r + d};
+    const double searchRadii[2] = {fa.r - d, fa.r + d};
     for (const double searchRadius : searchRadii) {
         // No tangent circle of radius d fits inside a circle smaller than d.
-        if (!(searchRadius > 0.0)) {
+        if (!(searchRadius > 0.0))
             continue;
-        }
-        // The search arc: radius first (the unit start vector scaled), then
-        // centre, start angle (a turn by the start angle less the angle of the
-        // scaled vector, which is 0 for a finite radius) and sweep.
-        double wbx = 1.0 * searchRadius;
-        double wby = 0.0 * searchRadius;
-        double k = baseC;
-        double s = baseS;
-        if (!std::isfinite(searchRadius)) {
-            gmtrrt::detail::SnapCosSin(base - std::atan2(wby, wbx), k, s);
-        }
-        gmtrrt::detail::RotateComponents(wbx, wby, k, s);
-        double wmx = wbx;
-        double wmy = wby;
-        gmtrrt::detail::RotateComponents(wmx, wmy, halfC, halfS);
-        const ArcFrame w = gmtrrt::detail::MakeFrame(CGMTRPoint2D(ox, oy), CGMTRVector2D(wbx, wby),
-                                                     CGMTRVector2D(wmx, wmy), full);
-
-        // The left side is preferred; the right side only when the left
-        // yields nothing.
         ArcCandidates found;
-        gmtrrt::detail::CrossArcLineFrom(w, searchLeft, searchTheta, hLeft, true, 2, found);
-        if (found.count == 0) {
-            if (!hRightKnown) {
-                hRight = gmtrrt::detail::VerticalDis(searchRight.seg, ox, oy);
-                hRightKnown = true;
-            }
-            gmtrrt::detail::CrossArcLineFrom(w, searchRight, searchTheta, hRight, true, 2, found);
-        }
-        if (found.count == 0) {
+        FindCentres(SearchArc(fa, turns, searchRadius), search, found);
+        if (found.count == 0)
             continue;
-        }
-
-        // Of two candidates the one nearer the junction (the second on a tie).
-        CGMTRPoint2D f = found.points[0];
-        if (found.count == 2 && !(found.points[0].Distance2D(q) < found.points[1].Distance2D(q))) {
-            f = found.points[1];
-        }
-
-        // The foot on the segment, on whichever side of it the centre lies.
-        CGMTRPoint2D foot(f.X() + absD * leftC, f.Y() + absD * leftS);
-        if (!onSegment(foot)) {
-            foot = CGMTRPoint2D(f.X() + absD * rightC, f.Y() + absD * rightS);
-            if (!onSegment(foot)) {
-                continue;
-            }
-        }
-
+        const CGMTRPoint2D f = NearerToJunction(found, q);
+        CGMTRPoint2D foot;
+        if (!FootOnSegment(f, absD, search, target, foot))
+            continue;
         centre = f;
         onLine = foot;
-
-        // The touching point on this arc lies in the direction of the centre,
-        // measured along the sweep from the start.
-        const double a = std::atan2(f.Y() - oy, f.X() - ox);
-        double turn = gmtrrt::detail::NormalizeSignedAngle(a - base);
-        double vx = BaseVector.X();
-        double vy = BaseVector.Y();
-        double rc;
-        double rs;
-        if (gmtrrt::detail::IsAngleInRange(a, base, sweep)) {
-            if (turn * sweep < -GMTR_TOL) {
-                turn = sweep > 0.0 ? turn + 2.0 * GMTR_PI : turn - 2.0 * GMTR_PI;
-            }
-            // The point at that fraction of the sweep.
-            const double fraction = turn / sweep;
-            gmtrrt::detail::SnapCosSin(sweep * fraction, rc, rs);
-        } else {
-            // Outside the range only through rounding: the circle's point in
-            // the direction of the centre, so all three outputs stay written.
-            gmtrrt::detail::SnapCosSin(turn, rc, rs);
-        }
-        gmtrrt::detail::RotateComponents(vx, vy, rc, rs);
-        onArc = CGMTRPoint2D(ox + vx, oy + vy);
+        onArc = ArcPointTowards(fa, BaseVector, f);
         return;
     }
 }

@@ -77,13 +77,9 @@ void CGMTRLine2D::GetCrossPoint(CGMTRLine2D& other, CGMTRPoint2DCol& points) con
     double p2y = p1y + BaseVector.Y();
     double q2x = q1x + other.BaseVector.X();
     double q2y = q1y + other.BaseVector.Y();
-    // The end points (get_EndPoint) add the signed zero 0*x + 0*y of their
-    // base point to these sums, which changes nothing when the base point is
-    // finite and neither sum is zero. All four sums finite and non-zero says
-    // that (a non-finite base point makes its sums non-finite): one product
-    // tests it beside the side tests instead of adding the zero into the chain
-    // of every one of them. Any other input (or a product that overflows or
-    // underflows) takes the end points as get_EndPoint makes them.
+    // The plain sums are the end points whenever all four are finite and
+    // non-zero (get_EndPoint only adds a signed zero then); every other input
+    // takes the end points as get_EndPoint makes them.
     const double sums = (p2x * p2y) * (q2x * q2y);
     if (!(sums != 0.0 && sums - sums == 0.0)) {
         gmtrrt::detail::EndPoint(p1x, p1y, BaseVector.X(), BaseVector.Y(), p2x, p2y);

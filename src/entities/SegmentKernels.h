@@ -9,15 +9,9 @@
 namespace gmtrrt {
 namespace detail {
 
-// The base point moved by the step vector through the translation matrix:
-// (x, y, 1) times T(v) is ((x + 0*y) + vx, (0*x + y) + vy) with weight
-// w = (0*x + 0*y) + 1, then divided by w. Written without the division:
-// z = 0*x + 0*y is a signed zero for a finite base point and NaN otherwise,
-// and (x + vx) + z has the same bits as (x + 0*y) + vx divided by w in every
-// case (signed zeros, infinities and NaN included; the weight is exactly 1
-// whenever z is a zero, and dividing by 1 changes nothing). The two sums of
-// each coordinate run side by side instead of one after the other, and there
-// is no branch.
+// The base point moved by the step vector through the translation matrix, in
+// the branch-free form (x + vx) + (0*x + 0*y), which has the same bits as the
+// matrix product and its division by the weight for every input.
 inline void EndPoint(double x, double y, double vx, double vy, double& ex, double& ey) {
     const double z = 0.0 * x + 0.0 * y;
     ex = (x + vx) + z;
