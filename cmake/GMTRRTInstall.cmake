@@ -27,8 +27,8 @@ install(FILES ${CMAKE_CURRENT_BINARY_DIR}/GMTRRTConfig.cmake
 
 # The pkg-config file finds its prefix relative to itself, so an installed
 # tree can be moved or installed with `cmake --install --prefix`.
-file(RELATIVE_PATH GMTRRT_PC_TO_PREFIX "/root/${CMAKE_INSTALL_LIBDIR}/pkgconfig" "/root")
-string(REGEX REPLACE "/$" "" GMTRRT_PC_TO_PREFIX "${GMTRRT_PC_TO_PREFIX}")
+set(GMTRRT_PC_TO_PREFIX "/")
+cmake_path(RELATIVE_PATH GMTRRT_PC_TO_PREFIX BASE_DIRECTORY "/${CMAKE_INSTALL_LIBDIR}/pkgconfig")
 configure_file(${CMAKE_CURRENT_LIST_DIR}/GMTRRT.pc.in ${CMAKE_CURRENT_BINARY_DIR}/GMTRRT.pc @ONLY)
 install(FILES ${CMAKE_CURRENT_BINARY_DIR}/GMTRRT.pc
         DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig COMPONENT development)
