@@ -15,27 +15,39 @@ class CGMTRVector2D;
 /// plain builders append their transform. Rotations use the snapped cosine and
 /// sine, so quarter turns are exact. Angles are radians, counter-clockwise
 /// positive. The default is the identity.
+///
+/// The constructors and the element access are defined in this header, so a
+/// host runs them inline; the library exports them by name as well.
 class GMTRRT_API CGMTRMatrix2D {
 public:
     /// The identity.
-    CGMTRMatrix2D();
+    GMTRRT_INLINE CGMTRMatrix2D() : m{{1.0, 0.0, 0.0}, {0.0, 1.0, 0.0}, {0.0, 0.0, 1.0}} {}
     /// The nine values in storage order m00, m01, m02, m10, ..., m22.
-    CGMTRMatrix2D(double const& m00, double const& m01, double const& m02, double const& m10,
-                  double const& m11, double const& m12, double const& m20, double const& m21,
-                  double const& m22);
+    GMTRRT_INLINE CGMTRMatrix2D(double const& m00, double const& m01, double const& m02,
+                                double const& m10, double const& m11, double const& m12,
+                                double const& m20, double const& m21, double const& m22)
+        : m{{m00, m01, m02}, {m10, m11, m12}, {m20, m21, m22}} {}
     /// A copy of the nine values.
     CGMTRMatrix2D(CGMTRMatrix2D const& other) = default;
     /// Copies the nine values; returns nothing.
-    void operator=(CGMTRMatrix2D other);
+    GMTRRT_INLINE void operator=(CGMTRMatrix2D other) {
+        for (int i = 0; i < 3; ++i)
+            for (int j = 0; j < 3; ++j)
+                m[i][j] = other.m[i][j];
+    }
     /// Does nothing: the matrix owns no resources.
     ~CGMTRMatrix2D() = default;
 
     /// m[i][j]; indices are not checked (pass 0 to 2).
-    double GetSingleValue(short i, short j) const;
+    GMTRRT_INLINE double GetSingleValue(short i, short j) const { return m[i][j]; }
     /// m[i][j] = value; indices are not checked (pass 0 to 2).
-    void SetSingleValue(short i, short j, double const& value);
+    GMTRRT_INLINE void SetSingleValue(short i, short j, double const& value) { m[i][j] = value; }
     /// The identity.
-    void Reset();
+    GMTRRT_INLINE void Reset() {
+        for (int i = 0; i < 3; ++i)
+            for (int j = 0; j < 3; ++j)
+                m[i][j] = i == j ? 1.0 : 0.0;
+    }
 
     /// this * B; this matrix is unchanged.
     CGMTRMatrix2D operator*(CGMTRMatrix2D B);

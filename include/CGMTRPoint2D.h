@@ -18,13 +18,15 @@ class CGMTRMatrix2D;
 ///
 /// Trivially copyable: copying, assigning and destroying a point are inline
 /// and never call into the shared library, so points can be held in arrays
-/// and copied with memcpy.
+/// and copied with memcpy. The constructors from coordinates, the coordinate
+/// access and the transform by a matrix are defined in the headers too, so a
+/// host runs them inline; the library exports each of them by name as well.
 class GMTRRT_API CGMTRPoint2D {
 public:
     /// The origin (0, 0).
-    CGMTRPoint2D();
+    GMTRRT_INLINE CGMTRPoint2D() : x(0.0), y(0.0) {}
     /// The point (x, y).
-    CGMTRPoint2D(double const& x, double const& y);
+    GMTRRT_INLINE CGMTRPoint2D(double const& x_, double const& y_) : x(x_), y(y_) {}
     /// A copy of both coordinates.
     CGMTRPoint2D(CGMTRPoint2D const& other) = default;
     /// The tip of the vector placed at the origin.
@@ -35,17 +37,23 @@ public:
     ~CGMTRPoint2D() = default;
 
     /// The x coordinate.
-    double X() const;
+    GMTRRT_INLINE double X() const { return x; }
     /// The y coordinate.
-    double Y() const;
+    GMTRRT_INLINE double Y() const { return y; }
     /// Sets the x coordinate.
-    void X(double const& x);
+    GMTRRT_INLINE void X(double const& x_) { x = x_; }
     /// Sets the y coordinate.
-    void Y(double const& y);
+    GMTRRT_INLINE void Y(double const& y_) { y = y_; }
     /// Writes x and y through the two pointers (both must be valid).
-    void Components(double* x, double* y);
+    GMTRRT_INLINE void Components(double* px, double* py) {
+        *px = x;
+        *py = y;
+    }
     /// Sets both coordinates.
-    void Components(double x, double y);
+    GMTRRT_INLINE void Components(double x_, double y_) {
+        x = x_;
+        y = y_;
+    }
 
     /// 1 when IsSamePoint holds.
     int operator==(CGMTRPoint2D const& q);
@@ -92,7 +100,8 @@ public:
     /// No change when d is exactly 0.0.
     void operator/=(double const& d);
     /// (x, y, 1) * M, divided by the homogeneous w (not tested for 0).
-    void operator*=(CGMTRMatrix2D const& m);
+    /// Defined below, after the matrix.
+    GMTRRT_INLINE void operator*=(CGMTRMatrix2D const& m);
 
     /// Turns about the origin, counter-clockwise by the angle.
     void Rotate(double const& angle);
@@ -142,5 +151,28 @@ private:
     double x;
     double y;
 };
+
+#include "CGMTRMatrix2D.h"
+
+// (x, y, 1) times the matrix, divided by the homogeneous weight; dividing by
+// exactly 1 changes no bits, so the affine case skips it. The products are
+// summed in this order and never contracted into fused multiply-adds (hosts
+// built with GCC or Clang get -ffp-contract=off from the package), so a host
+// running this inline gets the library's bits.
+inline void CGMTRPoint2D::operator*=(CGMTRMatrix2D const& m) {
+    const double nx =
+        m.GetSingleValue(0, 0) * x + m.GetSingleValue(1, 0) * y + m.GetSingleValue(2, 0);
+    const double ny =
+        m.GetSingleValue(0, 1) * x + m.GetSingleValue(1, 1) * y + m.GetSingleValue(2, 1);
+    const double w =
+        m.GetSingleValue(0, 2) * x + m.GetSingleValue(1, 2) * y + m.GetSingleValue(2, 2);
+    if (w == 1.0) {
+        x = nx;
+        y = ny;
+        return;
+    }
+    x = nx / w;
+    y = ny / w;
+}
 
 #endif // GMTRRT_CGMTRPOINT2D_H

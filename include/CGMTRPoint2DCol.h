@@ -20,6 +20,15 @@ struct PointAppender;
 /// (get_Item leaves its output point untouched); Insert outside [0, GetCount()]
 /// and Remove outside [0, GetCount() - 1] do nothing. AppendList with the
 /// collection itself appends a copy of the points it held before the call.
+///
+/// The layout is a plain array, its count and its capacity: no
+/// standard-library type, so hosts built with any runtime see the same
+/// object. Only the library allocates and frees the array; when memory runs
+/// out, a point that cannot be stored is dropped (the count does not grow)
+/// and a copy or assignment leaves an empty collection; nothing throws. The
+/// members that only read the array or reset the count (GetCount, IsEmpty,
+/// get_Item, Clear) are defined in this header, so a host runs them inline;
+/// the library exports them by name as well.
 class GMTRRT_API CGMTRPoint2DCol {
 public:
     /// An empty collection.
@@ -33,9 +42,9 @@ public:
     ~CGMTRPoint2DCol();
 
     /// The number of points held.
-    int GetCount() const;
+    GMTRRT_INLINE int GetCount() const { return m_count; }
     /// 1 when the collection holds no point.
-    int IsEmpty() const;
+    GMTRRT_INLINE int IsEmpty() const { return m_count == 0 ? 1 : 0; }
     /// Appends a copy after the last point; returns 1.
     int Add(const CGMTRPoint2D& point);
     /// Puts a copy at the index (0 to GetCount(); GetCount() appends).
@@ -43,11 +52,17 @@ public:
     /// Removes the point at the index; later points move down by one.
     void Remove(long index);
     /// Copies the point at the index into `point`; 1, or 0 for a bad index.
-    int get_Item(long index, CGMTRPoint2D& point) const;
+    GMTRRT_INLINE int get_Item(long index, CGMTRPoint2D& point) const {
+        if (index < 0 || index >= m_count)
+            return 0;
+        point = m_points[index];
+        return 1;
+    }
     /// Overwrites the point at the index; 1, or 0 for a bad index.
     int put_Item(long index, const CGMTRPoint2D& point);
-    /// Removes every point; the count becomes 0.
-    void Clear();
+    /// Removes every point; the count becomes 0 (the storage is kept for the
+    /// next points).
+    GMTRRT_INLINE void Clear() { m_count = 0; }
     /// Appends copies of the other collection's points in its order; the
     /// other collection is not changed.
     void AppendList(const CGMTRPoint2DCol& other);

@@ -88,8 +88,18 @@ public:
     /// The own count of this pattern alone.
     long GetCurrentCount();
     /// The position of copy `index` of `point`; `ref` is the reference point,
-    /// handed unchanged to every pattern of the chain.
-    CGMTRPoint2D GetRepeatPoint(long index, const CGMTRPoint2D& point, const CGMTRPoint2D& ref);
+    /// handed unchanged to every pattern of the chain. Defined in this header
+    /// (a host runs it inline around the library's GetRepeatPoint2) and
+    /// exported by name as well.
+    GMTRRT_INLINE CGMTRPoint2D GetRepeatPoint(long index, const CGMTRPoint2D& point,
+                                              const CGMTRPoint2D& ref) {
+        double x = point.X();
+        double y = point.Y();
+        double rx = 0.0;
+        double ry = 0.0;
+        GetRepeatPoint2(index, x, y, &rx, &ry, ref);
+        return CGMTRPoint2D(rx, ry);
+    }
     /// The same placement on bare coordinates: x and y are only read; the
     /// result is written through outX and outY (a null pointer skips that
     /// coordinate). The outputs may point at x and y.

@@ -16,13 +16,15 @@ class CGMTRMatrix2D;
 /// radians, counter-clockwise positive.
 ///
 /// Trivially copyable: copying, assigning and destroying a vector are inline
-/// and never call into the shared library.
+/// and never call into the shared library. The constructors, the component
+/// access and the transform by a matrix are defined in the headers too, so a
+/// host runs them inline; the library exports each of them by name as well.
 class GMTRRT_API CGMTRVector2D {
 public:
     /// The unit vector (1, 0).
-    CGMTRVector2D();
+    GMTRRT_INLINE CGMTRVector2D() : x(1.0), y(0.0) {}
     /// The vector (x, y).
-    CGMTRVector2D(double const& x, double const& y);
+    GMTRRT_INLINE CGMTRVector2D(double const& x_, double const& y_) : x(x_), y(y_) {}
     /// A copy of both components.
     CGMTRVector2D(CGMTRVector2D const& other) = default;
     /// Copies both components; returns this vector.
@@ -31,17 +33,23 @@ public:
     ~CGMTRVector2D() = default;
 
     /// The x component.
-    double X() const;
+    GMTRRT_INLINE double X() const { return x; }
     /// The y component.
-    double Y() const;
+    GMTRRT_INLINE double Y() const { return y; }
     /// Sets the x component.
-    void X(double x);
+    GMTRRT_INLINE void X(double x_) { x = x_; }
     /// Sets the y component.
-    void Y(double y);
+    GMTRRT_INLINE void Y(double y_) { y = y_; }
     /// Writes x and y through the two pointers (both must be valid).
-    void Components(double* x, double* y) const;
+    GMTRRT_INLINE void Components(double* px, double* py) const {
+        *px = x;
+        *py = y;
+    }
     /// Sets both components.
-    void Components(double x, double y);
+    GMTRRT_INLINE void Components(double x_, double y_) {
+        x = x_;
+        y = y_;
+    }
     /// This = to - from.
     void SetVector(CGMTRPoint2D const& from, CGMTRPoint2D const& to);
 
@@ -81,8 +89,8 @@ public:
     /// length; a zero axis gives non-finite components).
     void Mirror(CGMTRVector2D const& axis);
     /// Transforms by the matrix; its translation cancels, so the vector is
-    /// only turned, scaled or mirrored.
-    void operator*=(CGMTRMatrix2D const& m);
+    /// only turned, scaled or mirrored. Defined below, after the point.
+    GMTRRT_INLINE void operator*=(CGMTRMatrix2D const& m);
 
     /// (-y, x): this vector turned by +pi/2; this vector is unchanged.
     CGMTRVector2D Orthogonal();
@@ -152,5 +160,17 @@ private:
     double x;
     double y;
 };
+
+#include "CGMTRPoint2D.h"
+
+// The images of the tip and of the origin under the matrix, subtracted.
+inline void CGMTRVector2D::operator*=(CGMTRMatrix2D const& m) {
+    CGMTRPoint2D tip(x, y);
+    CGMTRPoint2D origin(0.0, 0.0);
+    tip *= m;
+    origin *= m;
+    x = tip.X() - origin.X();
+    y = tip.Y() - origin.Y();
+}
 
 #endif // GMTRRT_CGMTRVECTOR2D_H

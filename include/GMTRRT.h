@@ -32,6 +32,18 @@
 #define GMTRRT_API
 #endif
 
+/// @def GMTRRT_INLINE
+/// Marks a member that a public header defines inline and that the library
+/// exports by name as well. Windows exports such a member only when it is
+/// marked itself, so the macro is the export while the DLL is built; hosts
+/// compile their own inline copy. Elsewhere the classes' default visibility
+/// and one source of the library that emits every inline member export them.
+#if defined(_WIN32) && defined(GMTRRT_BUILDING)
+#define GMTRRT_INLINE __declspec(dllexport)
+#else
+#define GMTRRT_INLINE
+#endif
+
 /// Half turn: the double nearest to pi.
 constexpr double GMTR_PI = 3.141592653589793;
 /// Full turn, formed as GMTR_PI + GMTR_PI.

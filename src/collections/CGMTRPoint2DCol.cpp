@@ -33,13 +33,6 @@ GMTRRT_NOINLINE void gmtrrt::detail::PointAppender::AppendGrowing(CGMTRPoint2DCo
     col.m_points[col.m_count++].Components(x, y);
 }
 
-int CGMTRPoint2DCol::GetCount() const {
-    return m_count;
-}
-int CGMTRPoint2DCol::IsEmpty() const {
-    return m_count == 0 ? 1 : 0;
-}
-
 int CGMTRPoint2DCol::Add(const CGMTRPoint2D& point) {
     gmtrrt::detail::PointAppender::Append(*this, point.X(), point.Y());
     return 1;
@@ -66,22 +59,11 @@ void CGMTRPoint2DCol::Remove(long index) {
     --m_count;
 }
 
-int CGMTRPoint2DCol::get_Item(long index, CGMTRPoint2D& point) const {
-    if (!IsValidIndex(index, m_count))
-        return 0;
-    point = m_points[index];
-    return 1;
-}
-
 int CGMTRPoint2DCol::put_Item(long index, const CGMTRPoint2D& point) {
     if (!IsValidIndex(index, m_count))
         return 0;
     m_points[index] = point;
     return 1;
-}
-
-void CGMTRPoint2DCol::Clear() {
-    m_count = 0;
 }
 
 void CGMTRPoint2DCol::AppendList(const CGMTRPoint2DCol& other) {

@@ -6,6 +6,7 @@
 #define GMTRRT_NUMERIC_NUMERICINLINE_H
 
 #include "GMTRRT.h"
+#include "numeric/Compiler.h"
 
 #include <cmath>
 
@@ -49,7 +50,7 @@ inline double Snap(double v) {
 }
 
 // Snapped cosine and sine of one angle, from one sincos evaluation.
-inline void SnapCosSin(double a, double& c, double& s) {
+GMTRRT_ALWAYS_INLINE void SnapCosSin(double a, double& c, double& s) {
     const double cv = std::cos(a);
     const double sv = std::sin(a);
     c = Snap(cv);

@@ -4,32 +4,7 @@
 
 #include <cmath>
 
-CGMTRPoint2D::CGMTRPoint2D() : x(0.0), y(0.0) {}
-CGMTRPoint2D::CGMTRPoint2D(double const& x_, double const& y_) : x(x_), y(y_) {}
 CGMTRPoint2D::CGMTRPoint2D(CGMTRVector2D const& v) : x(v.X()), y(v.Y()) {}
-
-double CGMTRPoint2D::X() const {
-    return x;
-}
-double CGMTRPoint2D::Y() const {
-    return y;
-}
-void CGMTRPoint2D::X(double const& x_) {
-    x = x_;
-}
-void CGMTRPoint2D::Y(double const& y_) {
-    y = y_;
-}
-
-void CGMTRPoint2D::Components(double* px, double* py) {
-    *px = x;
-    *py = y;
-}
-
-void CGMTRPoint2D::Components(double x_, double y_) {
-    x = x_;
-    y = y_;
-}
 
 int CGMTRPoint2D::operator==(CGMTRPoint2D const& q) {
     return IsSamePoint(x, y, q.x, q.y) ? 1 : 0;

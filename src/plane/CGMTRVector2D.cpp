@@ -4,32 +4,6 @@
 
 #include <cmath>
 
-CGMTRVector2D::CGMTRVector2D() : x(1.0), y(0.0) {}
-CGMTRVector2D::CGMTRVector2D(double const& x_, double const& y_) : x(x_), y(y_) {}
-
-double CGMTRVector2D::X() const {
-    return x;
-}
-double CGMTRVector2D::Y() const {
-    return y;
-}
-void CGMTRVector2D::X(double x_) {
-    x = x_;
-}
-void CGMTRVector2D::Y(double y_) {
-    y = y_;
-}
-
-void CGMTRVector2D::Components(double* px, double* py) const {
-    *px = x;
-    *py = y;
-}
-
-void CGMTRVector2D::Components(double x_, double y_) {
-    x = x_;
-    y = y_;
-}
-
 void CGMTRVector2D::SetVector(CGMTRPoint2D const& from, CGMTRPoint2D const& to) {
     x = to.X() - from.X();
     y = to.Y() - from.Y();

@@ -67,16 +67,6 @@ void CGMTRRepeat::GetChildIndex(long index, long& own, long& child) {
     }
 }
 
-CGMTRPoint2D CGMTRRepeat::GetRepeatPoint(long index, const CGMTRPoint2D& point,
-                                         const CGMTRPoint2D& ref) {
-    double x = point.X();
-    double y = point.Y();
-    double rx = 0.0;
-    double ry = 0.0;
-    GetRepeatPoint2(index, x, y, &rx, &ry, ref);
-    return CGMTRPoint2D(rx, ry);
-}
-
 void CGMTRRepeat::GetRepeatPoint2(long index, double& x, double& y, double* outX, double* outY,
                                   const CGMTRPoint2D& ref) {
     // Walk down the chain without recursion or copies: each pattern places the

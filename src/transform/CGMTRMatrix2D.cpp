@@ -9,14 +9,6 @@
 
 #include <cmath>
 
-namespace {
-inline void Identity(double m[3][3]) {
-    for (int i = 0; i < 3; ++i)
-        for (int j = 0; j < 3; ++j)
-            m[i][j] = (i == j) ? 1.0 : 0.0;
-}
-} // namespace
-
 using gmtrrt::detail::Cofactor33;
 using gmtrrt::detail::Copy33;
 using gmtrrt::detail::Determinant33;
@@ -24,31 +16,6 @@ using gmtrrt::detail::Invert33;
 using gmtrrt::detail::IsOrthonormal33;
 using gmtrrt::detail::Multiply33;
 using gmtrrt::detail::RowProduct33;
-
-CGMTRMatrix2D::CGMTRMatrix2D() {
-    Reset();
-}
-
-CGMTRMatrix2D::CGMTRMatrix2D(double const& m00, double const& m01, double const& m02,
-                             double const& m10, double const& m11, double const& m12,
-                             double const& m20, double const& m21, double const& m22)
-    : m{{m00, m01, m02}, {m10, m11, m12}, {m20, m21, m22}} {}
-
-void CGMTRMatrix2D::operator=(CGMTRMatrix2D other) {
-    for (int i = 0; i < 3; ++i)
-        for (int j = 0; j < 3; ++j)
-            m[i][j] = other.m[i][j];
-}
-
-double CGMTRMatrix2D::GetSingleValue(short i, short j) const {
-    return m[i][j];
-}
-void CGMTRMatrix2D::SetSingleValue(short i, short j, double const& value) {
-    m[i][j] = value;
-}
-void CGMTRMatrix2D::Reset() {
-    Identity(m);
-}
 
 CGMTRMatrix2D CGMTRMatrix2D::operator*(CGMTRMatrix2D B) {
     CGMTRMatrix2D r;

@@ -6,6 +6,8 @@
 #   FORMAT=ELF  NM=<nm>          the dynamic symbol table of libGMTRRT.so
 #   FORMAT=PE   OBJDUMP=<objdump> the export and import tables of GMTRRT.dll
 # Input: LIB, the library file.
+cmake_policy(SET CMP0007 NEW)
+
 if(FORMAT STREQUAL "ELF")
   execute_process(COMMAND ${NM} -D --defined-only -C ${LIB}
                   OUTPUT_VARIABLE out RESULT_VARIABLE rc)
@@ -86,14 +88,28 @@ if(bad)
   string(REPLACE ";" "\n  " badlist "${bad}")
   message(FATAL_ERROR "Symbols outside the public interface are exported:\n  ${badlist}")
 endif()
-foreach(required "CGMTRVector2D::Length() const" "CGMTRPoint2D::Distance2D(CGMTRPoint2D const&) const"
-                 "CGMTRMatrix2D::Inverse()" "CGMTRPoint2DCol::GetCount() const"
-                 "CGMTRPoint2DCol::get_Item(long, CGMTRPoint2D&) const"
-                 "vtable for CGMTRLine2D" "vtable for CGMTRRepeatGrid"
-                 "IsAngleInRange(double const&, double const&, double const&)")
-  string(FIND "${out}" "${required}" pos)
-  if(pos EQUAL -1)
-    message(FATAL_ERROR "Expected exported symbol missing: ${required}")
-  endif()
-endforeach()
-message(STATUS "${count} exported symbols, all public")
+# The exported members, member by member, against the list kept beside this
+# script (exported_symbols.txt, demangled and sorted): a member that stops
+# being exported, or one that is exported without being listed, fails. After
+# adding a public member, add its line(s) to the list. The DLL has no
+# "typeinfo name" entries (MinGW does not export type names).
+file(STRINGS ${CMAKE_CURRENT_LIST_DIR}/exported_symbols.txt expected)
+if(FORMAT STREQUAL "PE")
+  list(FILTER expected EXCLUDE REGEX "^typeinfo name for ")
+endif()
+set(actual ${names})
+list(REMOVE_DUPLICATES actual)
+set(missing ${expected})
+list(REMOVE_ITEM missing ${actual})
+set(unlisted ${actual})
+list(REMOVE_ITEM unlisted ${expected})
+if(missing)
+  string(REPLACE ";" "\n  " text "${missing}")
+  message(FATAL_ERROR "Members no longer exported:\n  ${text}")
+endif()
+if(unlisted)
+  string(REPLACE ";" "\n  " text "${unlisted}")
+  message(FATAL_ERROR "Exported but not in exported_symbols.txt:\n  ${text}")
+endif()
+list(LENGTH actual exported)
+message(STATUS "${exported} exported symbols, all public and all listed")
