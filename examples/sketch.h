@@ -67,10 +67,25 @@ public:
     // The model window [minX, maxX] x [minY, maxY], drawn at `scale` pixels
     // per model unit.
     Sketch(double minX, double minY, double maxX, double maxY, double scale = 4.0)
-        : m_minX(minX), m_maxY(maxY), m_scale(scale), m_w((maxX - minX) * scale),
-          m_h((maxY - minY) * scale) {}
+        : m_scale(scale), m_w((maxX - minX) * scale), m_h((maxY - minY) * scale),
+          m_px0(-minX * scale), m_py0(maxY * scale) {}
+
+    // A picture of w x h pixels with the model origin at pixel (originX,
+    // originY); Place moves the origin.
+    struct Pixels {
+        double w, h;
+    };
+    Sketch(Pixels size, double scale, double originX, double originY)
+        : m_scale(scale), m_w(size.w), m_h(size.h), m_px0(originX), m_py0(originY) {}
 
     double Scale() const { return m_scale; }
+
+    // Puts the model origin at pixel (x, y) for everything drawn afterwards:
+    // a figure of several panels computes each panel in its own coordinates.
+    void Place(double x, double y) {
+        m_px0 = x;
+        m_py0 = y;
+    }
 
     // A straight stroke from p to q.
     void Segment(const CGMTRPoint2D& p, const CGMTRPoint2D& q, const Pen& pen) {
@@ -113,15 +128,15 @@ public:
     }
 
     // A ring of `px` pixels radius.
-    void Ring(const CGMTRPoint2D& p, double px, const char* stroke, double width = 1.2) {
-        m_body << "<circle cx='" << X(p) << "' cy='" << Y(p) << "' r='" << Num(px)
-               << "' fill='white' stroke='" << stroke << "' stroke-width='" << Num(width)
-               << "'/>\n";
+    void Ring(const CGMTRPoint2D& p, double px, const char* stroke, double width = 1.2,
+              const char* fill = "white") {
+        m_body << "<circle cx='" << X(p) << "' cy='" << Y(p) << "' r='" << Num(px) << "' fill='"
+               << fill << "' stroke='" << stroke << "' stroke-width='" << Num(width) << "'/>\n";
     }
 
     // A cross of `px` pixels half-width, marking a point without hiding it.
     void Cross(const CGMTRPoint2D& p, double px, const char* stroke) {
-        const double x = m_scale * (p.X() - m_minX), y = m_scale * (m_maxY - p.Y());
+        const double x = PxX(p), y = PxY(p);
         m_body << "<path d='M" << Num(x - px) << "," << Num(y - px) << " L" << Num(x + px) << ","
                << Num(y + px) << " M" << Num(x - px) << "," << Num(y + px) << " L" << Num(x + px)
                << "," << Num(y - px) << "' stroke='" << stroke << "' stroke-width='1.5'/>\n";
@@ -131,7 +146,7 @@ public:
     // counter-clockwise from +x in the model).
     void Arrow(const CGMTRPoint2D& from, double angle, double px, const char* colour,
                double width = 1.5) {
-        const double x0 = m_scale * (from.X() - m_minX), y0 = m_scale * (m_maxY - from.Y());
+        const double x0 = PxX(from), y0 = PxY(from);
         const double ux = std::cos(angle), uy = -std::sin(angle);
         const double x1 = x0 + px * ux, y1 = y0 + px * uy;
         const double head = 4 + 2 * width;
@@ -156,8 +171,7 @@ public:
     // "start", "middle" or "end".
     void Text(const CGMTRPoint2D& p, const std::string& text, const char* fill = "#222222",
               double dx = 0, double dy = 0, const char* anchor = "start", double size = 13) {
-        TextPx(m_scale * (p.X() - m_minX) + dx, m_scale * (m_maxY - p.Y()) + dy, text, fill, anchor,
-               size);
+        TextPx(PxX(p) + dx, PxY(p) + dy, text, fill, anchor, size);
     }
 
     // Text at a pixel position of the picture.
@@ -214,8 +228,10 @@ public:
     }
 
 private:
-    std::string X(const CGMTRPoint2D& p) const { return Num(m_scale * (p.X() - m_minX)); }
-    std::string Y(const CGMTRPoint2D& p) const { return Num(m_scale * (m_maxY - p.Y())); }
+    double PxX(const CGMTRPoint2D& p) const { return m_px0 + m_scale * p.X(); }
+    double PxY(const CGMTRPoint2D& p) const { return m_py0 - m_scale * p.Y(); }
+    std::string X(const CGMTRPoint2D& p) const { return Num(PxX(p)); }
+    std::string Y(const CGMTRPoint2D& p) const { return Num(PxY(p)); }
     std::string Len(double r) const { return Num(m_scale * r); }
 
     static std::string Stroke(const Pen& pen) {
@@ -235,7 +251,8 @@ private:
         return static_cast<double>(n);
     }
 
-    double m_minX, m_maxY, m_scale, m_w, m_h;
+    double m_scale, m_w, m_h;
+    double m_px0, m_py0; // where the model origin is drawn
     std::ostringstream m_body;
 };
 
