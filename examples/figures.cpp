@@ -735,7 +735,7 @@ Sketch TransformOrder() {
     const CGMTRMatrix2D* moves[2] = {&rotateThenMove, &moveThenRotate};
     const char* titles[2] = {"SetToRotate(pi/2); Transfer(v)", "SetToTransfer(v); Rotate(pi/2)"};
     for (int k = 0; k < 2; ++k) {
-        layout.Enter(svg, k, 0, titles[k], "v = (20, 0); grey: a flag, colour: flag *= matrix");
+        layout.Enter(svg, k, 0, titles[k], "v = (20, 0); the grey flag, moved");
         for (int i = 0; i + 1 < 5; ++i) {
             CGMTRPoint2D p = flag[i], q = flag[i + 1];
             svg.Segment(p, q, {kGrey, 2.2});
