@@ -13,10 +13,16 @@ file(MAKE_DIRECTORY ${WORK_DIR})
 string(REPLACE "|" ";" emulator "${EMULATOR}")
 string(REPLACE "|" ";" recipes "${RECIPES}")
 
+# Output goes to a file, not a pipe: under Wine the services that the first
+# program starts inherit the program's output, and a pipe would stay open
+# (and the script wait) until they exit.
 function(run)
-  execute_process(COMMAND ${emulator} ${ARGN} RESULT_VARIABLE rc OUTPUT_VARIABLE out
-                  ERROR_VARIABLE err)
-  if(NOT rc EQUAL 0)
+  execute_process(COMMAND ${emulator} ${ARGN} RESULT_VARIABLE rc
+                  OUTPUT_FILE ${WORK_DIR}/run.log ERROR_FILE ${WORK_DIR}/run.err)
+  set(status ${rc} PARENT_SCOPE)
+  if(NOT rc EQUAL 0 AND NOT COMPARING)
+    file(READ ${WORK_DIR}/run.log out)
+    file(READ ${WORK_DIR}/run.err err)
     message(FATAL_ERROR "command failed (${rc}): ${ARGN}\n${out}\n${err}")
   endif()
 endfunction()
@@ -29,6 +35,7 @@ foreach(recipe IN LISTS recipes)
 endforeach()
 
 file(GLOB drawn RELATIVE ${WORK_DIR} ${WORK_DIR}/*.svg)
+file(REMOVE ${WORK_DIR}/run.log ${WORK_DIR}/run.err)
 file(GLOB committed RELATIVE ${COMMITTED} ${COMMITTED}/*.svg)
 list(LENGTH drawn count)
 if(MODE STREQUAL "update")
@@ -48,9 +55,11 @@ foreach(f IN LISTS drawn)
     string(APPEND problems "${f} is drawn but not committed\n")
     continue()
   endif()
-  execute_process(COMMAND ${emulator} ${FIGURES} --compare ${COMMITTED}/${f} ${WORK_DIR}/${f}
-                  RESULT_VARIABLE rc ERROR_VARIABLE err OUTPUT_QUIET)
-  if(NOT rc EQUAL 0)
+  set(COMPARING ON)
+  run(${FIGURES} --compare ${COMMITTED}/${f} ${WORK_DIR}/${f})
+  set(COMPARING OFF)
+  if(NOT status EQUAL 0)
+    file(READ ${WORK_DIR}/run.err err)
     string(APPEND problems "${err}")
   endif()
 endforeach()
