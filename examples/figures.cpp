@@ -44,7 +44,6 @@ const double kDeg = GMTR_PI / 180.0;
 const char* const kInk = "#222222";
 const char* const kGrey = "#9a9a9a";
 const char* const kBlue = "#1f4e79";
-const char* const kLightBlue = "#2e86c1";
 const char* const kRed = "#c0392b";
 const char* const kGreen = "#1e8449";
 const char* const kOrange = "#e67e22";
@@ -53,7 +52,6 @@ const char* const kGold = "#b9770e";
 
 const Pen kEntity{kBlue, 2.5};
 const Pen kOther{kGreen, 2.5};
-const Pen kFillet{kRed, 2.0};
 const Pen kHelper{kGrey, 1.0, "4,3"};
 
 std::string Deg(double radians, int decimals = 0) {
