@@ -4,12 +4,16 @@
 // picture plus a short text report on standard output:
 //   * an outline of two segments and two arcs whose four corners are filleted
 //     (LineTangencyDistance) and trimmed to the fillets;
-//   * the junction directions at the sharp corners (GetLineArcAngle);
+//   * the contour's direction where its entities meet (the junction angle
+//     queries), at the fillets' tangent points;
 //   * a cutting line and a cutting circle with their crossing points on the
 //     filleted outline (FGetCrossPoint through the entity interface);
-//   * a bolt circle (arc repeat pattern) and a serpentine grid of holes
-//     chained after a linear pattern;
-//   * the union of two arcs of one circle (GetConedArc).
+//   * a bolt circle (symmetric arc pattern) and a grid of holes: a pair of
+//     holes repeated by a serpentine grid;
+//   * the union of two overlapping arcs of one circle (GetConedArc).
+//
+// The picture is SVG; open it in a web browser (some converters, such as
+// ImageMagick's own SVG renderer, draw it wrongly).
 //
 // usage: gmtrrt_demo [-o output.svg] [-r fillet-radius]
 #include "CGMTRArc2D.h"
@@ -17,127 +21,48 @@
 #include "CGMTRLine2D.h"
 #include "CGMTRPoint2D.h"
 #include "CGMTRPoint2DCol.h"
-#include "CGMTRRepeatArc2D.h"
+#include "CGMTRRepeatArcSymmetry2D.h"
 #include "CGMTRRepeatGrid.h"
 #include "CGMTRRepeatLine2D.h"
-#include "CGMTRVector2D.h"
 #include "GMTRRT.h"
+#include "sketch.h"
 
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
-#include <cstring>
-#include <fstream>
 #include <iostream>
-#include <sstream>
 #include <string>
 #include <vector>
 
 namespace {
 
+using sketch::Num;
+using sketch::Pt;
+
 const double kDeg = 180.0 / GMTR_PI;
 
-// SVG elements in model coordinates (y up), written with y flipped.
-class SvgPicture {
-public:
-    SvgPicture(double minX, double minY, double maxX, double maxY)
-        : m_minX(minX), m_maxY(maxY), m_w(maxX - minX), m_h(maxY - minY) {}
+// Colours of the picture, named by what they show.
+const char* const kOutline = "#1f4e79";
+const char* const kSharp = "#8c8c8c";
+const char* const kTangent = "#2e86c1";
+const char* const kDirection = "#e67e22";
+const char* const kCutLine = "#c0392b";
+const char* const kCutCircle = "#8e44ad";
+const char* const kBolt = "#117a65";
+const char* const kHole = "#b9770e";
+const char* const kFirstArc = "#27ae60";
+const char* const kSecondArc = "#d4ac0d";
 
-    void Dot(const CGMTRPoint2D& p, double r, const char* fill) {
-        m_body << "<circle cx='" << X(p) << "' cy='" << Y(p) << "' r='" << r << "' fill='" << fill
-               << "'/>\n";
-    }
-
-    void Ring(const CGMTRPoint2D& p, double r, const char* stroke) {
-        m_body << "<circle cx='" << X(p) << "' cy='" << Y(p) << "' r='" << r
-               << "' fill='none' stroke='" << stroke << "' stroke-width='0.8'/>\n";
-    }
-
-    // Any entity, drawn through its percent parametrisation.
-    void Entity(const CGMTRBaseGeo2D& e, const char* stroke, double width,
-                const char* dash = nullptr) {
-        const int steps = e.get_GeometryType() == GEOMETRY_ARC2D ? 48 : 1;
-        m_body << "<polyline fill='none' stroke='" << stroke << "' stroke-width='" << width << "'";
-        if (dash)
-            m_body << " stroke-dasharray='" << dash << "'";
-        m_body << " points='";
-        for (int i = 0; i <= steps; ++i) {
-            const CGMTRPoint2D p = e.PercentToPoint(static_cast<double>(i) / steps);
-            m_body << X(p) << "," << Y(p) << " ";
-        }
-        m_body << "'/>\n";
-    }
-
-    void Arrow(const CGMTRPoint2D& from, double angle, double length, const char* stroke) {
-        const CGMTRPoint2D to(from.X() + length * std::cos(angle),
-                              from.Y() + length * std::sin(angle));
-        m_body << "<line x1='" << X(from) << "' y1='" << Y(from) << "' x2='" << X(to) << "' y2='"
-               << Y(to) << "' stroke='" << stroke
-               << "' stroke-width='1.2' marker-end='url(#arrow)'/>\n";
-    }
-
-    void Text(const CGMTRPoint2D& p, const std::string& text, const char* fill, double size = 5) {
-        m_body << "<text x='" << X(p) << "' y='" << Y(p) << "' font-size='" << size
-               << "' font-family='sans-serif' fill='" << fill << "'>" << text << "</text>\n";
-    }
-
-    bool Write(const std::string& path) const {
-        // Binary mode: the picture has LF line ends on every platform.
-        std::ofstream out(path, std::ios::binary);
-        if (!out)
-            return false;
-        out << "<svg xmlns='http://www.w3.org/2000/svg' viewBox='0 0 " << m_w << " " << m_h
-            << "' width='" << m_w * 4 << "' height='" << m_h * 4 << "'>\n"
-            << "<defs><marker id='arrow' viewBox='0 0 10 10' refX='9' refY='5' markerWidth='5' "
-               "markerHeight='5' orient='auto-start-reverse'><path d='M0,0 L10,5 L0,10 z' "
-               "fill='#e67e22'/></marker></defs>\n"
-            << "<rect width='100%' height='100%' fill='white'/>\n"
-            << m_body.str() << "</svg>\n";
-        out.close();
-        return static_cast<bool>(out);
-    }
-
-private:
-    double X(const CGMTRPoint2D& p) const { return p.X() - m_minX; }
-    double Y(const CGMTRPoint2D& p) const { return m_maxY - p.Y(); }
-
-    double m_minX, m_maxY, m_w, m_h;
-    std::ostringstream m_body;
-};
-
-std::string Fmt1(double v) {
-    char buf[32];
-    std::snprintf(buf, sizeof buf, "%g", v);
-    return buf;
-}
-
-std::string Fmt(const CGMTRPoint2D& p) {
-    char buf[64];
-    std::snprintf(buf, sizeof buf, "(%.3f, %.3f)", p.X(), p.Y());
-    return buf;
-}
-
-CGMTRArc2D MakeArc(const CGMTRPoint2D& centre, double radius, double start, double sweep) {
-    CGMTRArc2D arc;
-    arc.PutBasePoint(centre);
-    arc.PutRadius(radius);
-    arc.PutBaseAngle(start);
-    arc.PutSweepAngle(sweep);
-    return arc;
-}
-
-// The arc through `from` and `to` on the circle of `centre`, counter-clockwise.
+// The counter-clockwise arc through `from` and `to` on the circle of `centre`.
 CGMTRArc2D ArcBetween(const CGMTRPoint2D& centre, const CGMTRPoint2D& from,
                       const CGMTRPoint2D& to) {
     const double a = GetDirectionAngle(centre.X(), centre.Y(), from.X(), from.Y());
     const double b = GetDirectionAngle(centre.X(), centre.Y(), to.X(), to.Y());
-    return MakeArc(centre, centre.Distance2D(from), a, NormalizeAngle(b - a));
+    return CGMTRArc2D(centre, centre.Distance2D(from), a, NormalizeAngle(b - a));
 }
 
-// One corner of the outline: a segment and an arc meeting at `corner`, with
-// the segment arriving (segmentFirst) or leaving.
+// One corner of the outline, where a segment and an arc meet.
 struct Corner {
-    CGMTRPoint2D corner;
+    CGMTRPoint2D at;
     bool filleted = false;
     CGMTRPoint2D onLine, onArc, centre;
 };
@@ -192,6 +117,26 @@ int ParseOptions(int argc, char** argv, Options& options) {
     return 0;
 }
 
+// The directions in which the contour leaves entity `a` backwards and enters
+// entity `b` at their common point p, from the junction query of their kinds.
+void LeavingDirections(const CGMTRBaseGeo2D& a, const CGMTRBaseGeo2D& b, const CGMTRPoint2D& p,
+                       double& intoA, double& intoB) {
+    const bool aLine = a.get_GeometryType() == GEOMETRY_LINE2D;
+    const bool bLine = b.get_GeometryType() == GEOMETRY_LINE2D;
+    if (aLine && bLine)
+        static_cast<const CGMTRLine2D&>(a).GetLineLineAngle(static_cast<const CGMTRLine2D&>(b), p,
+                                                            intoA, intoB, 1);
+    else if (aLine)
+        static_cast<const CGMTRLine2D&>(a).GetLineArcAngle(static_cast<const CGMTRArc2D&>(b), p,
+                                                           intoA, intoB, 1);
+    else if (bLine)
+        static_cast<const CGMTRLine2D&>(b).GetLineArcAngle(static_cast<const CGMTRArc2D&>(a), p,
+                                                           intoB, intoA, 1);
+    else
+        static_cast<const CGMTRArc2D&>(a).GetArcArcAngle(static_cast<const CGMTRArc2D&>(b), p,
+                                                         intoA, intoB, 1);
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -200,7 +145,7 @@ int main(int argc, char** argv) {
         return rc < 0 ? 0 : rc;
     const double d = options.filletRadius;
 
-    SvgPicture svg(-50, -25, 260, 130);
+    sketch::Sketch svg(-60, -88, 280, 132, 3.0);
     std::ostream& report = std::cout;
     report << "GMTRRT demo part (fillet radius " << d << ")\n";
 
@@ -208,195 +153,220 @@ int main(int argc, char** argv) {
     // left arc. Every corner joins a segment and an arc at an angle.
     const CGMTRPoint2D p0(0, 0), p1(200, 0), p2(200, 100), p3(0, 100);
     const CGMTRPoint2D cRight(130, 50), cLeft(70, 50);
-    CGMTRLine2D bottom(p0, p1), top(p2, p3);
-    CGMTRArc2D right = ArcBetween(cRight, p1, p2);
-    CGMTRArc2D left = ArcBetween(cLeft, p3, p0);
+    const CGMTRLine2D bottom(p0, p1), top(p2, p3);
+    const CGMTRArc2D right = ArcBetween(cRight, p1, p2);
+    const CGMTRArc2D left = ArcBetween(cLeft, p3, p0);
+    const sketch::Pen sharpPen{kSharp, 1.5, "5,4"};
     for (const CGMTRBaseGeo2D* e :
          std::initializer_list<const CGMTRBaseGeo2D*>{&bottom, &right, &top, &left})
-        svg.Entity(*e, "#bbbbbb", 0.6, "3,2");
+        svg.Entity(*e, sharpPen);
 
     // --- Fillets: the circle of radius d touching the segment and the arc of
-    // each corner, on the inside of the part.
+    // each corner, on the inside of the part. The outputs are written only
+    // when a fillet exists, so they start as NaN and are tested afterwards.
     report << "\nFillets:\n";
     Corner corners[4];
     const CGMTRLine2D* cornerLine[4] = {&bottom, &top, &top, &bottom};
-    CGMTRArc2D* cornerArc[4] = {&right, &right, &left, &left};
+    const CGMTRArc2D* cornerArc[4] = {&right, &right, &left, &left};
     const CGMTRPoint2D cornerAt[4] = {p1, p2, p3, p0};
     for (int k = 0; k < 4; ++k) {
         Corner& c = corners[k];
-        c.corner = cornerAt[k];
-        // Sentinels: the outputs are only written when a fillet exists.
-        const CGMTRPoint2D unset(std::nan(""), std::nan(""));
+        c.at = cornerAt[k];
+        const CGMTRPoint2D unset(NAN, NAN);
         c.onLine = c.onArc = c.centre = unset;
-        cornerArc[k]->LineTangencyDistance(*cornerLine[k], cornerAt[k], d, c.onLine, c.onArc,
-                                           c.centre);
+        cornerArc[k]->LineTangencyDistance(*cornerLine[k], c.at, d, c.onLine, c.onArc, c.centre);
         c.filleted = !std::isnan(c.centre.X());
         if (c.filleted)
-            report << "  corner " << Fmt(c.corner) << ": centre " << Fmt(c.centre)
-                   << ", on segment " << Fmt(c.onLine) << ", on arc " << Fmt(c.onArc) << "\n";
+            report << "  corner " << Pt(c.at) << ": centre " << Pt(c.centre) << ", on segment "
+                   << Pt(c.onLine) << ", on arc " << Pt(c.onArc) << "\n";
         else
-            report << "  corner " << Fmt(c.corner) << ": no fillet of radius " << d
+            report << "  corner " << Pt(c.at) << ": no fillet of radius " << d
                    << " fits; the corner stays sharp\n";
     }
 
-    // --- The filleted outline as an owning entity collection.
+    // --- The filleted outline as an owning entity collection, in contour
+    // order. A corner without a fillet stays sharp.
     CGMTRBaseGeo2DCol outline;
-    auto startOf = [&](int k) { return corners[k].filleted ? corners[k].onLine : cornerAt[k]; };
-    auto arcEnd = [&](int k) { return corners[k].filleted ? corners[k].onArc : cornerAt[k]; };
-    outline.Add(new CGMTRLine2D(corners[3].filleted ? corners[3].onLine : p0, startOf(0)));
-    if (corners[0].filleted)
-        outline.Add(
-            new CGMTRArc2D(ArcBetween(corners[0].centre, corners[0].onLine, corners[0].onArc)));
-    outline.Add(new CGMTRArc2D(ArcBetween(cRight, arcEnd(0), arcEnd(1))));
-    if (corners[1].filleted)
-        outline.Add(
-            new CGMTRArc2D(ArcBetween(corners[1].centre, corners[1].onArc, corners[1].onLine)));
-    outline.Add(new CGMTRLine2D(startOf(1), startOf(2)));
-    if (corners[2].filleted)
-        outline.Add(
-            new CGMTRArc2D(ArcBetween(corners[2].centre, corners[2].onLine, corners[2].onArc)));
-    outline.Add(new CGMTRArc2D(ArcBetween(cLeft, arcEnd(2), arcEnd(3))));
-    if (corners[3].filleted)
-        outline.Add(
-            new CGMTRArc2D(ArcBetween(corners[3].centre, corners[3].onArc, corners[3].onLine)));
+    auto onLine = [&](int k) { return corners[k].filleted ? corners[k].onLine : cornerAt[k]; };
+    auto onArc = [&](int k) { return corners[k].filleted ? corners[k].onArc : cornerAt[k]; };
+    auto addFillet = [&](int k, bool lineFirst) {
+        const Corner& c = corners[k];
+        if (c.filleted)
+            outline.Add(new CGMTRArc2D(lineFirst ? ArcBetween(c.centre, c.onLine, c.onArc)
+                                                 : ArcBetween(c.centre, c.onArc, c.onLine)));
+    };
+    outline.Add(new CGMTRLine2D(onLine(3), onLine(0)));
+    addFillet(0, true);
+    outline.Add(new CGMTRArc2D(ArcBetween(cRight, onArc(0), onArc(1))));
+    addFillet(1, false);
+    outline.Add(new CGMTRLine2D(onLine(1), onLine(2)));
+    addFillet(2, true);
+    outline.Add(new CGMTRArc2D(ArcBetween(cLeft, onArc(2), onArc(3))));
+    addFillet(3, false);
 
     double length = 0.0;
+    const sketch::Pen outlinePen{kOutline, 3.0};
     for (long i = 0; i < outline.GetCount(); ++i) {
         const CGMTRBaseGeo2D* e = outline.get_Item(i);
-        if (!e)
-            continue;
-        svg.Entity(*e, "#1f4e79", 1.4);
+        svg.Entity(*e, outlinePen);
         if (e->get_GeometryType() == GEOMETRY_LINE2D)
             length += static_cast<const CGMTRLine2D*>(e)->get_LineLength();
-        else {
-            CGMTRArc2D arc(*static_cast<const CGMTRArc2D*>(e));
-            length += std::fabs(arc.GetSweepAngle()) * arc.GetRadius();
-        }
+        else
+            length += static_cast<const CGMTRArc2D*>(e)->PercentToDistance(1.0);
     }
     for (const Corner& c : corners)
         if (c.filleted) {
-            svg.Dot(c.centre, 1.0, "#1f4e79");
-            svg.Dot(c.onLine, 1.2, "#2e86c1");
-            svg.Dot(c.onArc, 1.2, "#2e86c1");
+            svg.Cross(c.centre, 3, kOutline);
+            svg.Dot(c.onLine, 3.5, kTangent);
+            svg.Dot(c.onArc, 3.5, kTangent);
         }
     if (corners[0].filleted)
-        svg.Text(CGMTRPoint2D(corners[0].centre.X() - 22, corners[0].centre.Y() + 2),
-                 "fillet R" + Fmt1(d), "#1f4e79");
-    char buf[200];
-    std::snprintf(buf, sizeof buf, "\nOutline: %d entities, perimeter %.3f\n", outline.GetCount(),
-                  length);
-    report << buf;
+        svg.Text(corners[0].centre, "fillet R" + Num(d, d == std::floor(d) ? 0 : 2), kOutline, -8,
+                 -6, "end");
+    report << "\nOutline: " << outline.GetCount() << " entities, perimeter " << Num(length, 3)
+           << "\n";
 
-    // --- Junction directions at the sharp corners: the leaving direction of
-    // each entity and the turn of the contour there.
-    report << "\nJunctions (leaving directions, degrees):\n";
-    struct Junction {
-        const CGMTRLine2D* line;
-        const CGMTRArc2D* arc;
-        CGMTRPoint2D at;
-        bool lineArrives;
-    };
-    const Junction junctions[4] = {{&bottom, &right, p1, true},
-                                   {&top, &right, p2, false},
-                                   {&top, &left, p3, true},
-                                   {&bottom, &left, p0, false}};
-    for (const Junction& j : junctions) {
-        double lineAngle = 0.0, arcAngle = 0.0;
-        j.line->GetLineArcAngle(*j.arc, j.at, lineAngle, arcAngle, 1);
-        // Leaving both ways from the corner; the contour turns by the angle
-        // between arriving along one and leaving along the other.
-        const double arrive = (j.lineArrives ? lineAngle : arcAngle) + GMTR_PI;
-        const double leave = j.lineArrives ? arcAngle : lineAngle;
-        const double turn = NormalizeSignedAngle(leave - arrive);
-        svg.Arrow(j.at, lineAngle, 14, "#e67e22");
-        svg.Arrow(j.at, arcAngle, 14, "#e67e22");
-        char buf[160];
-        std::snprintf(buf, sizeof buf, "  at %s: segment %7.2f, arc %7.2f, contour turns %6.2f\n",
-                      Fmt(j.at).c_str(), lineAngle * kDeg, arcAngle * kDeg, turn * kDeg);
-        report << buf;
+    // --- Junctions: where two entities of the outline meet, the direction
+    // in which the contour arrives along one and leaves along the next. At a
+    // fillet's tangent point they agree (the contour turns by 0).
+    report << "\nJunctions (directions in degrees, counter-clockwise from +x):\n";
+    for (long i = 0; i < outline.GetCount(); ++i) {
+        const CGMTRBaseGeo2D* a = outline.get_Item(i);
+        const CGMTRBaseGeo2D* b = outline.get_Item((i + 1) % outline.GetCount());
+        const CGMTRPoint2D at = a->FGetEndPoint();
+        double intoA = 0.0, intoB = 0.0;
+        LeavingDirections(*a, *b, at, intoA, intoB);
+        const double arrive = NormalizeSignedAngle(intoA + GMTR_PI);
+        const double turn = NormalizeSignedAngle(intoB - arrive);
+        // Drawn just inside the outline (to the left of the direction of
+        // travel), beside the contour rather than over it.
+        const CGMTRPoint2D beside(at.X() - 2.5 * std::sin(intoB), at.Y() + 2.5 * std::cos(intoB));
+        svg.Arrow(beside, intoB, 30, kDirection, 2.0);
+        report << "  at " << Pt(at) << ": arrives " << Num(arrive * kDeg, 2) << ", leaves "
+               << Num(intoB * kDeg, 2) << ", turns " << Num(turn * kDeg, 2) << "\n";
     }
 
     // --- A cutting line and a cutting circle against every outline entity.
-    CGMTRLine2D cut(CGMTRPoint2D(-30, 95), CGMTRPoint2D(250, 15));
-    CGMTRArc2D ring = MakeArc(CGMTRPoint2D(205, 95), 22, 0.0, GMTR_2PI);
-    svg.Entity(cut, "#c0392b", 0.8, "6,3");
-    svg.Entity(ring, "#8e44ad", 0.8, "6,3");
-    svg.Text(CGMTRPoint2D(-45, 98), "cutting line", "#c0392b");
-    svg.Text(CGMTRPoint2D(212, 120), "cutting circle", "#8e44ad");
+    const CGMTRLine2D cut(CGMTRPoint2D(-30, 95), CGMTRPoint2D(250, 15));
+    const CGMTRArc2D ring(CGMTRPoint2D(205, 95), 22, 0.0, GMTR_2PI);
+    svg.Entity(cut, {kCutLine, 1.8, "9,5"});
+    svg.Entity(ring, {kCutCircle, 1.8, "9,5"});
     const struct {
-        CGMTRBaseGeo2D* tool;
+        const CGMTRBaseGeo2D* tool;
         const char* name;
         const char* colour;
-    } tools[2] = {{&cut, "line", "#c0392b"}, {&ring, "circle", "#8e44ad"}};
+    } tools[2] = {{&cut, "line", kCutLine}, {&ring, "circle", kCutCircle}};
     for (const auto& tool : tools) {
         CGMTRPoint2DCol hits;
         for (long i = 0; i < outline.GetCount(); ++i)
-            if (CGMTRBaseGeo2D* e = outline.get_Item(i))
-                tool.tool->FGetCrossPoint(e, hits);
+            tool.tool->FGetCrossPoint(outline.get_Item(i), hits);
         report << "\nCrossings of the cutting " << tool.name << " (" << hits.GetCount() << "):\n";
         for (long i = 0; i < hits.GetCount(); ++i) {
             CGMTRPoint2D p;
             hits.get_Item(i, p);
-            svg.Dot(p, 1.8, tool.colour);
-            svg.Text(CGMTRPoint2D(p.X() + 2, p.Y() + 2), std::string(1, 'A' + i), tool.colour);
-            report << "  " << static_cast<char>('A' + i) << " " << Fmt(p) << "  at "
-                   << static_cast<int>(tool.tool->PointToPercent(p) * 100 + 0.5) << "% along the "
-                   << tool.name << "\n";
+            const std::string label(1, static_cast<char>('A' + i));
+            svg.Dot(p, 5, tool.colour);
+            // The label sits outside the part, away from the junction arrows.
+            const double away = GetDirectionAngle(100, 50, p.X(), p.Y());
+            svg.Text(p, label, tool.colour, 16 * std::cos(away), 5 - 16 * std::sin(away), "middle",
+                     14);
+            report << "  " << label << " " << Pt(p) << "  at "
+                   << Num(tool.tool->PointToPercent(p) * 100, 0) << "% along the " << tool.name
+                   << "\n";
         }
     }
+    svg.Text(cut.get_BasePoint(), "cutting line", kCutLine, 0, -8);
+    svg.Text(ring.GetBasePoint(), "cutting circle", kCutCircle, 0, -22 * 3 - 8, "middle");
 
-    // --- Bolt circle: six holes turned about the hub by the arc pattern.
+    // --- Bolt circle: six holes, each the first hole turned about the hub by
+    // a multiple of 60 degrees (the symmetric arc pattern turns the point
+    // itself about its origin).
     const CGMTRPoint2D hub(60, 50);
-    CGMTRRepeatArc2D bolts;
+    CGMTRRepeatArcSymmetry2D bolts;
     bolts.ConstructRepeatArc(hub.X(), hub.Y(), GMTR_2PI / 6, 6);
     const CGMTRPoint2D firstBolt(85, 50);
-    report << "\nBolt circle (" << bolts.GetCount() << " holes about " << Fmt(hub) << "):\n ";
-    svg.Ring(hub, 25, "#aaaaaa");
-    svg.Text(CGMTRPoint2D(hub.X() - 14, hub.Y() - 1), "bolt circle", "#117a65");
+    report << "\nBolt circle (" << bolts.GetCount() << " holes about " << Pt(hub) << "):\n ";
+    svg.Circle(hub, 25, {kSharp, 1.0});
+    svg.Text(hub, "bolt circle", kBolt, 0, 5, "middle");
     for (long i = 0; i < bolts.GetCount(); ++i) {
         const CGMTRPoint2D h = bolts.GetRepeatPoint(i, firstBolt, firstBolt);
-        svg.Ring(h, 4, "#117a65");
-        report << " " << Fmt(h);
+        svg.Ring(h, 12, kBolt, 2.0);
+        report << " " << Pt(h);
     }
     report << "\n";
 
-    // --- Holes: a line of two, repeated by a serpentine 2 x 3 grid.
+    // --- Holes: a line of two, repeated by a 2 x 3 grid. The first pattern's
+    // copy number varies fastest: holes 2k and 2k+1 are the two holes of grid
+    // cell k. The grid numbers its cells in serpentine order (row 0 left to
+    // right, row 1 right to left, ...), so that neighbouring copies are
+    // neighbours on the part.
     CGMTRRepeatLine2D pair;
     pair.ConstructRepeatLine(0.0, 12.0, 2);
     CGMTRRepeatGrid grid;
     grid.ConstructRepeatGrid(30.0, 25.0, 2, 3, 0.0);
     pair.SetRepeat(&grid); // the chain keeps its own copy of the grid
     const CGMTRPoint2D firstHole(110, 20);
-    report << "\nHole pattern (line of 2, then a 2 x 3 grid, serpentine): " << pair.GetCount()
-           << " holes\n";
-    svg.Text(CGMTRPoint2D(firstHole.X(), firstHole.Y() - 10), "hole grid (serpentine order)",
-             "#b9770e");
-    for (long i = 0; i < pair.GetCount(); ++i) {
-        const CGMTRPoint2D h = pair.GetRepeatPoint(i, firstHole, firstHole);
-        svg.Ring(h, 3, "#b9770e");
-        svg.Text(CGMTRPoint2D(h.X() - 1.6, h.Y() - 1.8), std::to_string(i), "#b9770e", 4.5);
-        report << "  #" << i << " " << Fmt(h) << "\n";
+    report << "\nHole pattern: " << pair.GetCount()
+           << " holes, a pair (line of 2) repeated by a 2 x 3 grid.\n"
+              "  Hole n is hole n % 2 of the pair in grid cell n / 2; the grid numbers its\n"
+              "  cells row by row in serpentine order (the second row runs right to left).\n";
+    std::vector<CGMTRPoint2D> holes;
+    for (long i = 0; i < pair.GetCount(); ++i)
+        holes.push_back(pair.GetRepeatPoint(i, firstHole, firstHole));
+    for (std::size_t i = 0; i + 1 < holes.size(); ++i)
+        svg.Segment(holes[i], holes[i + 1], {kHole, 1.0, "2,3"});
+    for (std::size_t i = 0; i < holes.size(); ++i) {
+        svg.Ring(holes[i], 10, kHole, 2.0);
+        svg.Text(holes[i], std::to_string(i), kHole, 0, 4, "middle", 10.5);
+        report << "  #" << i << " " << Pt(holes[i]) << "\n";
     }
+    svg.Text(firstHole, "holes in copy order: a pair, then a", kHole, -12, 40);
+    svg.Text(firstHole, "serpentine grid (row 2 runs back)", kHole, -12, 56);
 
-    // --- Arc union: two overlapping arcs of one circle become one.
-    CGMTRArc2D first = MakeArc(hub, 35, 10 / kDeg, 60 / kDeg);
-    CGMTRArc2D second = MakeArc(hub, 35, 140 / kDeg, -80 / kDeg); // clockwise
+    // --- Arc union: two overlapping arcs of one circle become one. The two
+    // arcs are drawn just outside and just inside their circle, so that the
+    // stretch they share shows as two bands side by side.
+    const CGMTRPoint2D unionCentre(22, -50);
+    const CGMTRArc2D first(unionCentre, 28, 10 / kDeg, 60 / kDeg);
+    const CGMTRArc2D second(unionCentre, 28, 140 / kDeg, -80 / kDeg); // clockwise
     CGMTRArc2D joined(first);
     const int ok = first.GetConedArc(second, joined);
-    svg.Entity(first, "#27ae60", 3.0);
-    svg.Entity(second, "#f1c40f", 3.0);
-    svg.Entity(joined, "#000000", 0.8);
-    svg.Text(joined.FGetMidPoint(), "arc union", "#000000");
-    std::snprintf(buf, sizeof buf,
-                  "\nArc union: [10, +60] and [140, -80] degrees -> %s start %.2f, sweep %.2f\n",
-                  ok ? "joined," : "not joined,", joined.GetBaseAngle() * kDeg,
-                  joined.GetSweepAngle() * kDeg);
-    report << buf;
+    const CGMTRArc2D firstBand(unionCentre, 31, first.GetBaseAngle(), first.GetSweepAngle());
+    const CGMTRArc2D secondBand(unionCentre, 25, second.GetBaseAngle(), second.GetSweepAngle());
+    svg.Entity(firstBand, {kFirstArc, 5.0});
+    svg.Entity(secondBand, {kSecondArc, 5.0});
+    if (ok)
+        svg.Entity(joined, {"#000000", 1.5});
+    svg.Text(unionCentre, "arc union", "#000000", 0, 0, "middle");
+    // The shared stretch runs from the end of the clockwise arc to the end of
+    // the first one.
+    const double overlapMid = (first.GetBaseAngle() + first.GetSweepAngle() +
+                               second.GetBaseAngle() + second.GetSweepAngle()) /
+                              2;
+    svg.Text(CGMTRPoint2D(unionCentre.X() + 36 * std::cos(overlapMid),
+                          unionCentre.Y() + 36 * std::sin(overlapMid)),
+             "overlap", "#000000", 0, 0, "start", 12);
+    report << "\nArc union: [10, +60] and [140, -80] degrees -> "
+           << (ok ? "joined, start " : "not joined, start ") << Num(joined.GetBaseAngle() * kDeg, 2)
+           << ", sweep " << Num(joined.GetSweepAngle() * kDeg, 2) << "\n";
+
+    svg.Legend(420, 446,
+               {{{kSharp, 1.5, "5,4"}, "outline before filleting"},
+                {{kOutline, 3.0}, "filleted outline (8 entities)"},
+                {{kTangent, 1}, "fillet tangent point", true},
+                {{kDirection, 2.0}, "contour direction at a junction"},
+                {{kCutLine, 1.8, "9,5"}, "cutting line, crossings A, B"},
+                {{kCutCircle, 1.8, "9,5"}, "cutting circle, crossings A, B"},
+                {{kBolt, 2.0}, "bolt circle: 6 holes, symmetric arc pattern"},
+                {{kHole, 2.0}, "hole pattern: line of 2 chained to a grid"},
+                {{kFirstArc, 5.0}, "arc 10..70 degrees"},
+                {{kSecondArc, 5.0}, "arc 140..60 degrees, clockwise"},
+                {{"#000000", 1.5}, "their union (GetConedArc)"}});
 
     if (!svg.Write(options.output)) {
         std::cerr << "gmtrrt_demo: cannot write " << options.output << "\n";
         return 1;
     }
-    report << "\nPicture written to " << options.output << "\n";
+    report << "\nPicture written to " << options.output << " (open it in a web browser)\n";
     return 0;
 }

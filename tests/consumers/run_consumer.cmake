@@ -1,7 +1,9 @@
 # Builds and runs one of the consumer projects the way a host would.
 #   MODE=package      install the built library into a prefix, find_package it
 #   MODE=subdirectory add the source tree with add_subdirectory
-#   MODE=pkgconfig    install, then compile with the flags pkg-config gives
+#   MODE=pkgconfig    install, then build and run a host with the README's
+#                     pkg-config commands (a cross build: its compiler with
+#                     the flags pkg-config gives)
 #   MODE=archive      make the release archive with CPack, unpack it, build the
 #                     README's example against it and compare its output
 # Inputs: MODE, SOURCE_DIR (library source), BINARY_DIR (library build),
@@ -103,17 +105,35 @@ elseif(MODE STREQUAL "pkgconfig")
   if(NOT rc EQUAL 0)
     message(FATAL_ERROR "pkg-config does not know GMTRRT")
   endif()
-  separate_arguments(flags UNIX_COMMAND "${flags}")
-  set(output ${WORK_DIR}/consumer)
   if(TOOLCHAIN)
-    # The MinGW runtime goes into the program (-static would also refuse the
-    # DLL's import library).
+    # The cross compiler with the flags pkg-config gives; the MinGW runtime
+    # goes into the program (-static would also refuse the DLL's import
+    # library).
+    separate_arguments(flags UNIX_COMMAND "${flags}")
     list(APPEND flags -static-libgcc -static-libstdc++)
-    set(output ${WORK_DIR}/consumer.exe)
+    run(${CXX} -std=c++17 ${here}/consumer.cpp ${flags} -o ${WORK_DIR}/consumer.exe)
+    library_dir(${prefix} libdir)
+    run_host(${WORK_DIR}/consumer ${libdir})
+  else()
+    # The README's commands exactly as a host types them, in a folder that
+    # holds the host program as my_cam.cpp, with PKG_CONFIG_PATH pointing at
+    # this install instead of /opt/gmtrrt. The program they build must run
+    # without LD_LIBRARY_PATH (its rpath finds the library).
+    file(READ ${SOURCE_DIR}/README.md readme)
+    string(REGEX MATCH "```\n(export PKG_CONFIG_PATH=[^`]*)```" block "${readme}")
+    if(NOT CMAKE_MATCH_1)
+      message(FATAL_ERROR "README.md has no pkg-config commands")
+    endif()
+    string(REGEX REPLACE "^export PKG_CONFIG_PATH=[^\n]*\n" "" commands "${CMAKE_MATCH_1}")
+    file(COPY_FILE ${here}/consumer.cpp ${WORK_DIR}/my_cam.cpp)
+    unset(ENV{LD_LIBRARY_PATH})
+    execute_process(COMMAND sh -e -c "${commands}" WORKING_DIRECTORY ${WORK_DIR}
+                    RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
+    if(NOT rc EQUAL 0)
+      message(FATAL_ERROR "the README's pkg-config commands failed (${rc}):\n${commands}\n${out}\n${err}")
+    endif()
+    message(STATUS "${out}")
   endif()
-  run(${CXX} -std=c++17 ${here}/consumer.cpp ${flags} -o ${output})
-  library_dir(${prefix} libdir)
-  run_host(${WORK_DIR}/consumer ${libdir})
 elseif(MODE STREQUAL "archive")
   # The archive CPack makes from the build, unpacked where a host would.
   run(cpack --config ${BINARY_DIR}/CPackConfig.cmake -B ${WORK_DIR}/cpack)
