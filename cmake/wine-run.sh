@@ -35,8 +35,19 @@ if [ ! -f "$prefix/system.reg" ]; then
     fi
   ) 9>"$prefix.lock"
 fi
-# Keep Wine's server up between programs (a test run starts many), so each
-# program does not pay for starting it; it exits 20 s after the last one.
+# Wine's server and its background services stay up between programs (a test
+# run starts many), so each program does not pay for starting them; the
+# server exits 20 s after the last one. They are started here with their
+# output going nowhere: started by the program itself they would inherit its
+# output, and whoever reads that output would wait for them to exit.
 wineserver=$(dirname "$loader")/wineserver
-[ -x "$wineserver" ] && "$wineserver" -p20 >/dev/null 2>&1 || true
+server=$(printf 'server-%x-%x' "$(stat -c %d "$prefix")" "$(stat -c %i "$prefix")")
+running=no
+for socket in /tmp/.wine-"$(id -u)"/"$server"/socket /tmp/wine-*/"$server"/socket; do
+  [ -S "$socket" ] && running=yes
+done
+if [ "$running" = no ]; then
+  [ -x "$wineserver" ] && "$wineserver" -p20 </dev/null >/dev/null 2>&1 || true
+  "$loader" wineboot </dev/null >/dev/null 2>&1 || true
+fi
 exec "$loader" "$@"
