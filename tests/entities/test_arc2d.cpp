@@ -23,10 +23,11 @@ TEST(Arc2D, LayoutDefaultsAndSweepEncoding) {
     int flag = -1;
     std::memcpy(f, reinterpret_cast<const char*>(&arc) + sizeof(void*), sizeof(f));
     std::memcpy(&flag, reinterpret_cast<const char*>(&arc) + sizeof(void*) + sizeof(f), 4);
-    ExpectAt(P(f[2], f[3]), 1, 2, 0); // the centre after the mid vector
-    ExpectAt(P(f[0], f[4]), 5, 5, 0); // mid vector x, base vector x
-    EXPECT_EQ(flag, 1);               // the full-circle flag last
-    EXPECT_EQ(def.GetSweepAngle(), 0.0);
+    ExpectAt(P(f[2], f[3]), 1, 2, 0);    // the centre after the mid vector
+    ExpectAt(P(f[0], f[4]), 5, 5, 0);    // mid vector x, base vector x
+    EXPECT_EQ(flag, 1);                  // the full-circle flag last
+    EXPECT_EQ(def.GetSweepAngle(), 0.0); // the default: radius 1 round the origin, from (1, 0)
+    ExpectAt(def.GetEndPoint(), 1, 0, 0);
     arc = MakeArc(0, 0, 10, 0, 3 * GMTR_PI);
     EXPECT_NEAR(arc.GetSweepAngle(), GMTR_PI, 1e-12);
     arc.PutSweepAngle(-2 * GMTR_PI);

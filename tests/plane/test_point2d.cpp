@@ -6,9 +6,11 @@ static_assert(sizeof(CGMTRPoint2D) == 16 && std::is_standard_layout<CGMTRPoint2D
               "plain value of two doubles, copied without a call into the library");
 
 TEST(Point2D, EqualityAndOrderAtTheTolerance) {
-    CGMTRPoint2D o;
+    CGMTRPoint2D o, p(1, 2);
     EXPECT_EQ(o == P(0.4e-10, 0.4e-10), 1); // the sum of both differences counts
     EXPECT_EQ(o != P(0.6e-10, 0.6e-10), 1);
+    EXPECT_EQ(p == P(1 + 0.3e-10, 2 - 0.3e-10), 1);
+    EXPECT_EQ(p != P(1, 2 + 1e-10), 1);
     const struct {
         CGMTRPoint2D a, b;
         bool less;
@@ -27,20 +29,32 @@ TEST(Point2D, EqualityAndOrderAtTheTolerance) {
 }
 
 TEST(Point2D, ArithmeticAndDivisionByExactlyZero) {
-    CGMTRPoint2D p(1, 2), q(1, 2), c(1, 1);
+    CGMTRPoint2D p(1, 2), q(1, 2), c(1, 1), d(1, 2);
     q /= 0.0;
     c += P(2, 3);
-    c -= CGMTRVector2D(1, 1);
+    c -= CGMTRVector2D(1, 2);
     c *= 3.0;
     c -= 1.0;
-    ExpectAt(p / 0.0, 1, 2, 0);
-    ExpectAt(p / -0.0, 1, 2, 0);
-    ExpectAt(q, 1, 2, 0);
-    ExpectAt(c, 5, 8, 0);
+    d -= P(3, 7);
+    d += CGMTRVector2D(5, 11);
+    d += 1.0;
+    d /= 2.0;
+    const struct {
+        const char* what;
+        CGMTRPoint2D got;
+        double x, y;
+    } rows[] = {
+        {"p / 0", p / 0.0, 1, 2},
+        {"p / -0", p / -0.0, 1, 2},
+        {"/= 0", q, 1, 2},
+        {"+= point, -= vector, *=, -= number", c, 5, 5},
+        {"-= point, += vector, += number, /=", d, 2, 3.5},
+        {"+ number, - vector", P(2, 3) + 1.0 - CGMTRVector2D(1, 2), 2, 2},
+        {"+ vector, + point, - point", P(2, 3) + CGMTRVector2D(1, 1) + P(1, 1) - P(0, 2), 4, 3},
+        {"negated * number - number", -(P(2, 3) * 2.0 - 1.0), -3, -5}};
+    for (const auto& r : rows)
+        ExpectAt(r.got, r.x, r.y, 0);
     EXPECT_GT((p / 1e-300).Y(), 1.99e300);
-    ExpectAt(P(2, 3) + 1.0 - CGMTRVector2D(1, 1), 2, 3, 0);
-    ExpectAt(P(2, 3) + CGMTRVector2D(1, 1) + P(1, 1) - P(0, 2), 4, 3, 0);
-    ExpectAt(-(P(2, 3) * 2.0 - 1.0), -3, -5, 0);
     EXPECT_EQ(P(0, 0).Distance2D(P(3, 4)), 5.0);
 }
 

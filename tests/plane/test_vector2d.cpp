@@ -12,8 +12,10 @@ TEST(Vector2D, ArithmeticLengthsAndMagnitude) {
     v.SetVector(P(1, 2), P(4, -2));
     w.Magnitude(-1.0);
     d += 1.0;
+    d += CGMTRVector2D(1, -3);
     d *= -2.0;
-    e -= CGMTRVector2D(3, 3);
+    e -= CGMTRVector2D(3, 5);
+    e -= 1.0;
     e /= 4.0;
     const struct {
         const char* what;
@@ -28,8 +30,8 @@ TEST(Vector2D, ArithmeticLengthsAndMagnitude) {
                 {"a - 1", a - 1.0, 0, 1},
                 {"a * 3", a * 3.0, 3, 6},
                 {"a / 2", a / 2.0, 0.5, 1},
-                {"+= then *=", d, -4, -6},
-                {"-= then /=", e, -0.5, -0.25},
+                {"+= number, += vector, *=", d, -6, 0},
+                {"-= vector, -= number, /=", e, -0.75, -1},
                 {"Orthogonal", c.Orthogonal(), 4, 3}};
     for (const auto& r : rows) {
         SCOPED_TRACE(r.what);

@@ -7,7 +7,7 @@
 #include "support/TestSupport.h"
 
 namespace {
-// Copy i steps 100 * i up, whatever the angle and spacing say.
+// The line's own placement moved 100 up per copy.
 class UpwardLine : public CGMTRRepeatLine2D {
 protected:
     CGMTRRepeat* GetSelfCopy() override {
@@ -16,9 +16,9 @@ protected:
         return copy;
     }
     void GetOutputPt(long index, const double& x, const double& y, double& outX, double& outY,
-                     const CGMTRPoint2D&) override {
-        outX = x;
-        outY = y + 100.0 * static_cast<double>(index);
+                     const CGMTRPoint2D& ref) override {
+        CGMTRRepeatLine2D::GetOutputPt(index, x, y, outX, outY, ref);
+        outY += 100.0 * static_cast<double>(index);
     }
 };
 
@@ -38,20 +38,20 @@ protected:
     }
 };
 
-// Where copy n of (1, 2) lands: 3 copies of the upward line, then 2 x 2 of the
-// shifted grid (spacing 10 by 5, serpentine), then 2 of a plain line by 7
-// along x. A pattern is consulted only while copies remain for it.
+// Where copy n of (1, 2) lands: 3 copies of the upward line (10 along x),
+// then 2 x 2 of the shifted grid (spacing 10 by 5, serpentine), then 2 of a
+// plain line by 7 along x. A pattern is consulted only while copies remain.
 CGMTRPoint2D Expected(long n) {
     const double grid[4][2] = {{0, 0}, {10, 0}, {10, 5}, {0, 5}};
     const long i = n % 3, j = n / 3 % 4, k = n / 12;
     const double shift = n >= 3 ? 1000 : 0;
-    return P(1 + grid[j][0] + shift + 7.0 * k, 2 + 100.0 * i + grid[j][1]);
+    return P(1 + 10.0 * i + grid[j][0] + shift + 7.0 * k, 2 + 100.0 * i + grid[j][1]);
 }
 } // namespace
 
 TEST(DerivedPatterns, OverridesPlaceTheCopiesAtTheHeadAndInsideAChain) {
     UpwardLine head;
-    head.ConstructRepeatLine(0.0, 10.0, 3); // the override ignores angle and spacing
+    head.ConstructRepeatLine(0.0, 10.0, 3);
     ShiftedGrid grid;
     grid.ConstructRepeatGrid(10, 5, 2, 2, 0);
     CGMTRRepeatLine2D last;

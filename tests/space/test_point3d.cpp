@@ -40,7 +40,8 @@ TEST(Point3D, EqualityArithmeticAndDistance) {
     EXPECT_EQ(p == CGMTRPoint3D(1 + 5e-11, 2 + 5e-11, 3 + 5e-11), 1);
     EXPECT_EQ(p != CGMTRPoint3D(1, 2 + 2e-10, 3), 1);
     EXPECT_EQ(o != CGMTRPoint3D(1e-10, 0, 0), 1); // per coordinate, strict
-    EXPECT_EQ(o != CGMTRPoint3D(0, 0, 0.5e-10), 0);
+    EXPECT_EQ(o == CGMTRPoint3D(0, 1e-10, 0), 0);
+    EXPECT_EQ(p != CGMTRPoint3D(1, 2, 3 + 0.5e-10), 0);
     EXPECT_EQ(o == CGMTRPoint3D(0, 0, -1e-10), 0);
     EXPECT_EQ(o == CGMTRPoint3D(kNaN, 0, 0), 0);
     EXPECT_EQ(o != CGMTRPoint3D(kNaN, 0, 0), 0);
@@ -49,7 +50,16 @@ TEST(Point3D, EqualityArithmeticAndDistance) {
     ExpectAt(p / 0.0, 1, 2, 3, 0);
     ExpectAt(p + CGMTRVector3D(10, 20, 30) - CGMTRVector3D(0, 0, 30), 11, 22, 3, 0);
     ExpectAt(p + p - CGMTRPoint3D(0, 0, 6), 2, 4, 0, 0);
-    ExpectAt(p * 2.0 / 4.0, 0.5, 1, 1.5, 0);
+    ExpectAt(p * 2.0 / 4.0 + 1.0, 1.5, 2, 2.5, 0);
+    CGMTRPoint3D q(p);
+    q *= 4.0;
+    q /= 2.0;
+    q += p;
+    q -= CGMTRPoint3D(0, 1, 2);
+    q -= CGMTRVector3D(1, 1, 1);
+    q += 0.5;
+    q -= 0.25;
+    ExpectAt(q, 2.25, 4.25, 6.25, 0);
     CGMTRPoint3D far(1e6, -1e6, 1e6);
     EXPECT_EQ(far.Distance3D(CGMTRPoint3D(1e6 + 1, -1e6 + 2, 1e6 - 2)), 3.0);
 }

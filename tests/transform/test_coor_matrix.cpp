@@ -49,6 +49,7 @@ TEST(CoorMatrix, IsTransformedAtTheTolerance) {
         c.Reset();
         EXPECT_EQ(c.IsTransformed(), 0);
     }
+    EXPECT_EQ(CGMTRCoorMatrix().IsTransformed(), 0);
     CGMTRCoorMatrix two(2, 0, none); // the flag 2 exchanges nothing
     CGMTRPoint2D p(1, 2);
     p *= two.GetTrMatrix();

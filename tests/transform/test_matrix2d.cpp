@@ -79,6 +79,7 @@ TEST(Matrix2D, OrthogonalityAtTheTolerance) {
     EXPECT_EQ(CGMTRMatrix2D(1, 0, 0, 0.5e-10, 1, 0, 0, 0, 1).IsOrthogonal(), 1);
     EXPECT_EQ(m.ProductOfRow(0, 3), 0.0); // indices out of range give 0
     EXPECT_EQ(m.ProductOfRow(-1, 0), 0.0);
+    EXPECT_EQ(m.ProductOfRow(3, 0), 0.0);
 }
 
 // The rotation about a point is T(-p), then R(a), then T(p), each appended
