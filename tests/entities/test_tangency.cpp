@@ -10,35 +10,30 @@ const double kNaN = std::nan(""), kS2 = std::sqrt(2.0), kS3 = std::sqrt(3.0), kS
 const CGMTRPoint2D kUnset(-777, 888);
 
 // The three outputs in the order the query writes them, pre-filled with a
-// sentinel to tell what was written.
+// sentinel to tell what was written ({} expects nothing written).
 struct Fillet {
     CGMTRPoint2D first = kUnset, second = kUnset, centre = kUnset;
     bool NoneWritten() const {
         return SameBits(first, kUnset) && SameBits(second, kUnset) && SameBits(centre, kUnset);
     }
-    Fillet() = default;
-    Fillet(CGMTRArc2D a, CGMTRArc2D b, double d) {
-        a.ArcTangencyDistance(b, d, first, second, centre);
-    }
-    Fillet(CGMTRArc2D a, const CGMTRLine2D& line, const CGMTRPoint2D& q, double d) {
-        a.LineTangencyDistance(line, q, d, first, second, centre);
-    }
-    void Expect(const Fillet& want) const {
-        if (want.NoneWritten()) {
-            EXPECT_TRUE(NoneWritten());
-            return;
-        }
-        ExpectAt(first, want.first.X(), want.first.Y());
-        ExpectAt(second, want.second.X(), want.second.Y());
-        ExpectAt(centre, want.centre.X(), want.centre.Y());
-    }
 };
-Fillet Want(CGMTRPoint2D first, CGMTRPoint2D second, CGMTRPoint2D centre) {
+Fillet Of(CGMTRArc2D a, CGMTRArc2D b, double d) {
     Fillet f;
-    f.first = first;
-    f.second = second;
-    f.centre = centre;
+    a.ArcTangencyDistance(b, d, f.first, f.second, f.centre);
     return f;
+}
+Fillet Of(CGMTRArc2D a, const CGMTRLine2D& line, const CGMTRPoint2D& q, double d) {
+    Fillet f;
+    a.LineTangencyDistance(line, q, d, f.first, f.second, f.centre);
+    return f;
+}
+Fillet Want(CGMTRPoint2D first, CGMTRPoint2D second, CGMTRPoint2D centre) {
+    return {first, second, centre};
+}
+void ExpectFillet(const Fillet& got, const Fillet& want) {
+    ExpectAt(got.first, want.first.X(), want.first.Y());
+    ExpectAt(got.second, want.second.X(), want.second.Y());
+    ExpectAt(got.centre, want.centre.X(), want.centre.Y());
 }
 CGMTRArc2D Circle(double cx, double cy, double r) {
     return MakeArc(cx, cy, r, 0, GMTR_2PI);
@@ -73,12 +68,12 @@ TEST(Tangency, ArcFilletTakesTheFirstCombinationThatYieldsACentre) {
         {"inside both before inside this only", MakeArc(0, 0, 5, -GMTR_HALF_PI, GMTR_PI),
          MakeArc(6, 0, 5, 13 * GMTR_PI / 18, 10 * GMTR_PI / 18), 1,
          Want(P(3.75, 1.25 * kS7), P(2.25, 1.25 * kS7), P(3, kS7))},
-        {"too far apart", Circle(0, 0, 1), Circle(10, 0, 1), 1, Fillet()},
-        {"radius not a number", Circle(0, 0, 1), Circle(4, 0, 1), kNaN, Fillet()},
+        {"too far apart", Circle(0, 0, 1), Circle(10, 0, 1), 1, {}},
+        {"radius not a number", Circle(0, 0, 1), Circle(4, 0, 1), kNaN, {}},
     };
     for (const auto& r : rows) {
         SCOPED_TRACE(r.name);
-        Fillet(r.a, r.b, r.d).Expect(r.want);
+        ExpectFillet(Of(r.a, r.b, r.d), r.want);
     }
 }
 
@@ -110,13 +105,12 @@ TEST(Tangency, LineFilletTakesTheFirstPassSideAndNearestCentre) {
          Want(P(2, 0), P(3, 1), P(2, 1))},
         {"radius beyond the arc's: outer only", Circle(0, 0, 2), Seg(2, 0, 12, 0), P(2, 0), 3,
          Want(P(4, 0), P(1.6, 1.2), P(4, 3))},
-        {"foot beyond the end on both passes", Circle(0, 0, 2), Seg(2, 0, 2.5, 0), P(2, 0), 1,
-         Fillet()},
-        {"radius not a number", Circle(0, 0, 2), Seg(2, 0, 12, 0), P(2, 0), kNaN, Fillet()},
+        {"foot beyond the end on both passes", Circle(0, 0, 2), Seg(2, 0, 2.5, 0), P(2, 0), 1, {}},
+        {"radius not a number", Circle(0, 0, 2), Seg(2, 0, 12, 0), P(2, 0), kNaN, {}},
     };
     for (const auto& r : rows) {
         SCOPED_TRACE(r.name);
-        Fillet(r.arc, r.seg, r.q, r.d).Expect(r.want);
+        ExpectFillet(Of(r.arc, r.seg, r.q, r.d), r.want);
     }
 }
 
@@ -145,7 +139,7 @@ TEST(Tangency, RandomFilletsTouchBothEntities) {
         if (iter % 4 < 2) {
             const double r2 = uni(0.5, 8.0);
             CGMTRArc2D other = arcAt(c, r2, r2 + d, t + sign() * uni(0.5, 2.5));
-            f = Fillet(arc, other, d);
+            f = Of(arc, other, d);
             EXPECT_TRUE(onEither(f.centre.Distance2D(other.GetBasePoint()), r2, d)) << iter;
             EXPECT_LT(other.Distance(f.second), 1e-9);
         } else {
@@ -157,7 +151,7 @@ TEST(Tangency, RandomFilletsTouchBothEntities) {
                                  c.Y() - side * d * ux - back * uy);
             const CGMTRLine2D fwd(q, CGMTRVector2D(len * ux, len * uy));
             const CGMTRLine2D seg = iter % 8 < 6 ? fwd : CGMTRLine2D(fwd.get_EndPoint(), q);
-            f = Fillet(arc, seg, q, d);
+            f = Of(arc, seg, q, d);
             EXPECT_NEAR(seg.GetVerticalDis(f.centre), d, 1e-9);
             EXPECT_LT(seg.Distance(f.first), 1e-9);
         }
