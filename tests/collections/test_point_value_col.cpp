@@ -31,6 +31,7 @@ TEST(PointValueCol, RecordsRoundTripByteForByteAndCountSurvivesClear) {
     assigned = copy;
     assigned.put_Item(1, a); // copies are independent
     EXPECT_EQ(copy.GetUsedValueCount(), 2);
+    EXPECT_EQ(assigned.GetUsedValueCount(), 2);
     EXPECT_EQ(assigned.GetCount(), 3);
     for (long i : {0L, 1L}) {
         SCOPED_TRACE(i);

@@ -109,6 +109,7 @@ TEST(Arc2D, PointToPercentAtTheTolerances) {
     EXPECT_EQ(q.DistanceToPercent(0, -1), -1.0);
     EXPECT_EQ(q.DistanceToPercent(0, kLen + 1), -1.0);
     EXPECT_NEAR(q.PercentToDistance(0.5), kLen / 2, 1e-12);
+    EXPECT_NEAR(CGMTRArc2D(kCw).PercentToDistance(1.0), kLen, 1e-12); // a length, never negative
 }
 
 TEST(Arc2D, BoxesProjectionsAndRanges) {
