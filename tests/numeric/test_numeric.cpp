@@ -46,6 +46,8 @@ TEST(Numeric, AngleFunctionsAtTheirBoundaries) {
         {"ReduceAngle", ReduceAngle, -GMTR_2PI + 1e-12, -GMTR_2PI + 1e-12, 1e-15},
         {"SnapCos", SnapCos, GMTR_HALF_PI, 0.0, 0},
         {"SnapCos", SnapCos, kPi, -1.0, 0},
+        {"SnapCos", SnapCos, kPi - 1e-6, -1.0, 0}, // within the tolerance of -1
+        {"SnapSin", SnapSin, GMTR_HALF_PI + 1e-6, 1.0, 0},
         {"SnapCos", SnapCos, 1.0, std::cos(1.0), 0},
         {"SnapCos", SnapCos, kNaN, kNaN, 0},
         {"SnapSin", SnapSin, kPi, 0.0, 0},
