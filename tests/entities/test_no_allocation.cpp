@@ -20,25 +20,30 @@ long g_allocations = 0;
 // Linux: the library takes its memory from the global operator new, which
 // this program replaces; the dynamic linker binds the library's calls to it.
 namespace {
-void* Counted(std::size_t n) {
-    g_allocations += g_counting ? 1 : 0;
-    return std::malloc(n == 0 ? 1 : n);
+void* Allocate(std::size_t n) {
+    if (g_counting)
+        ++g_allocations;
+    if (void* p = std::malloc(n == 0 ? 1 : n))
+        return p;
+    throw std::bad_alloc();
 }
 } // namespace
 
 void* operator new(std::size_t n) {
-    if (void* p = Counted(n))
-        return p;
-    throw std::bad_alloc();
+    return Allocate(n);
 }
 void* operator new[](std::size_t n) {
-    return operator new(n);
+    return Allocate(n);
 }
 void* operator new(std::size_t n, const std::nothrow_t&) noexcept {
-    return Counted(n);
+    if (g_counting)
+        ++g_allocations;
+    return std::malloc(n == 0 ? 1 : n);
 }
 void* operator new[](std::size_t n, const std::nothrow_t&) noexcept {
-    return Counted(n);
+    if (g_counting)
+        ++g_allocations;
+    return std::malloc(n == 0 ? 1 : n);
 }
 void operator delete(void* p) noexcept {
     std::free(p);
