@@ -1,14 +1,7 @@
 // Directions of two entities at the point where they meet.
 #include "support/TestSupport.h"
 
-#include <random>
-
 namespace {
-// Angular difference folded into [0, pi].
-double Gap(double a, double b) {
-    return std::fabs(NormalizeSignedAngle(a - b));
-}
-
 // The two angles (this entity's, the other's) as the x and y of a point.
 template <class A, class B, class Query>
 CGMTRPoint2D Angles(Query query, const A& a, const B& b, const CGMTRPoint2D& p, int leaving) {
@@ -72,34 +65,4 @@ TEST(JunctionAngles, StartTestAndZeroSweepArcs) {
     EXPECT_EQ(Angles(ArcArc, flat, flat, P(7, 7), 1).X(), GMTR_HALF_PI);
     EXPECT_EQ(Angles(LineArc, up, flat, P(2, 0), 1).Y(), GMTR_HALF_PI);
     EXPECT_EQ(Angles(ArcArc, flat, flat, P(2, 0), 1).X(), GMTR_HALF_PI);
-}
-
-// Leaving points into the entity, whichever way it runs; arriving opposite.
-TEST(JunctionAngles, DirectionsFollowTheGeometryOnRandomContours) {
-    std::mt19937 rng(808);
-    std::uniform_real_distribution<double> coord(-50.0, 50.0), radius(1.0, 20.0),
-        angle(-GMTR_PI, GMTR_PI), sweep(0.2, 6.0);
-    for (int i = 0; i < 100; ++i) {
-        const double s = (i % 2) ? sweep(rng) : -sweep(rng);
-        const CGMTRArc2D arc = MakeArc(coord(rng), coord(rng), radius(rng), angle(rng), s);
-        const CGMTRPoint2D start = arc.GetStartPoint(), end = arc.GetEndPoint();
-        const CGMTRPoint2D far(coord(rng), coord(rng)), a1 = arc.PercentToPoint(1e-6),
-                                                        a2 = arc.PercentToPoint(1 - 1e-6);
-        const CGMTRLine2D out(end, far), in(far, end); // starting and ending at the arc's end
-        const double atStart = GetDirectionAngle(start.X(), start.Y(), a1.X(), a1.Y());
-        const double atEnd = GetDirectionAngle(end.X(), end.Y(), a2.X(), a2.Y());
-        const double intoLine = GetDirectionAngle(end.X(), end.Y(), far.X(), far.Y());
-        for (int leaving : {1, 0}) {
-            const double turn = leaving ? 0.0 : GMTR_PI;
-            for (const CGMTRLine2D* l : {&out, &in}) {
-                const CGMTRPoint2D r = Angles(LineArc, *l, arc, end, leaving);
-                EXPECT_LT(Gap(r.X(), intoLine + turn), 1e-9) << i;
-                EXPECT_LT(Gap(r.Y(), atEnd + turn), 1e-5) << i;
-                EXPECT_LE(std::fabs(r.X()), GMTR_PI); // -pi itself is pinned above
-                EXPECT_LE(std::fabs(r.Y()), GMTR_PI);
-            }
-            EXPECT_LT(Gap(Angles(ArcArc, arc, arc, start, leaving).X(), atStart + turn), 1e-5);
-        }
-        EXPECT_LT(Gap(Angles(ArcArc, arc, arc, end, 0).Y(), atEnd + GMTR_PI), 1e-5);
-    }
 }

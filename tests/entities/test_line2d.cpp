@@ -2,7 +2,6 @@
 #include "support/TestSupport.h"
 
 #include <limits>
-#include <random>
 
 static_assert(sizeof(CGMTRLine2D) == sizeof(void*) + 4 * sizeof(double),
               "table pointer, base point, base vector");
@@ -98,24 +97,6 @@ TEST(Line2D, ZeroLengthGivesIeeeValues) {
     EXPECT_TRUE(std::isnan(dot.DistanceToPercent(0, 0)));
     dot.put_LineLength(3);
     EXPECT_TRUE(std::isnan(dot.get_BaseVector().X()));
-}
-
-TEST(Line2D, RandomSegmentsRoundTrip) {
-    std::mt19937 rng(20240611);
-    std::uniform_real_distribution<double> coord(-100.0, 100.0), unit(0.0, 1.0);
-    for (int i = 0; i < 200; ++i) {
-        const double shift = (i % 2) ? 1e6 : 0.0;
-        const CGMTRLine2D seg(P(coord(rng) + shift, coord(rng) - shift),
-                              P(coord(rng) + shift, coord(rng) - shift));
-        const double L = seg.get_LineLength(), t = unit(rng);
-        if (L < 1.0)
-            continue;
-        const CGMTRPoint2D p = seg.PercentToPoint(t);
-        EXPECT_NEAR(seg.PointToPercent(p), t, 1e-9);
-        EXPECT_NEAR(seg.DistanceToPercent(1, t * L), 1 - t, 1e-12);
-        EXPECT_EQ(seg.PointToPercent(seg.PercentToPoint(1.01)), -1.0);
-        EXPECT_EQ(seg.PointToPercent(seg.PercentToPoint(-0.01)), -1.0);
-    }
 }
 
 // The end point is the base point moved by Transfer, the matrix path. Every

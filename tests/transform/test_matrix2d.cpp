@@ -19,34 +19,32 @@ CGMTRPoint2D Apply(const CGMTRMatrix2D& m, double x, double y) {
 } // namespace
 
 // Builders replace, appended steps act after what is there; quarter turns are exact.
-TEST(Matrix2D, AccessBuildersAndAppendedSteps) {
-    CGMTRMatrix2D m(1, 2, 3, 4, 5, 6, 7, 8, 9), a, b;
+TEST(Matrix2D, BuildersReplaceAppendedStepsFollow) {
+    CGMTRMatrix2D a, b, r, s, m(1, 2, 3, 4, 5, 6, 7, 8, 9);
     m.SetSingleValue(1, 2, -1.0);
     ExpectMatrix(m, CGMTRMatrix2D(1, 2, 3, 4, 5, -1, 7, 8, 9), 0.0);
-    m.Reset();
-    ExpectMatrix(m, CGMTRMatrix2D(1, 0, 0, 0, 1, 0, 0, 0, 1), 0.0);
     a.SetToRotate(GMTR_HALF_PI);
     ExpectMatrix(a, CGMTRMatrix2D(0, 1, 0, -1, 0, 0, 0, 0, 1), 0.0);
     b.SetToTransfer(CGMTRVector2D(10, 0));
-    ExpectAt(Apply(a * b, 1, 0), 10, 1, 0); // B acts after A
-    ExpectAt(Apply(a, 1, 0), 0, 1, 0);      // operator* leaves the operand alone
+    ExpectAt(Apply(a * b, 1, 0), 10, 1, 0); // B acts after A; the operands stay
     a *= a;                                 // self-product: a half turn
-    ExpectAt(Apply(a, 1, 0), -1, 0, 0);
     b.Rotate(GMTR_HALF_PI);                 // (11, 0) turns to (0, 11)
     b.Mirror(P(5, 0), CGMTRVector2D(1, 0)); // across the x axis
     b.Scale(3.0);
     b.Transfer(CGMTRVector2D(1, 1));
-    ExpectAt(Apply(b, 1, 0), 1, -32, 0);
-    m.SetToRotateBy(P(1, 1), GMTR_HALF_PI);
-    ExpectAt(Apply(m, 2, 1), 1, 2, 0);
-    m.RotateBy(P(1, 1), GMTR_HALF_PI); // a half turn about (1, 1) in all
-    ExpectAt(Apply(m, 2, 1), 0, 1, 0);
-    m.SetToScaleBy(P(1, 1), 2.0); // replaced, not composed
-    ExpectAt(Apply(m, 3, 1), 5, 1, 0);
-    m.ScaleBy(P(1, 1), 2.0);
-    ExpectAt(Apply(m, 3, 1), 9, 1, 0);
+    r.SetToRotateBy(P(1, 1), GMTR_HALF_PI);
+    r.RotateBy(P(1, 1), GMTR_HALF_PI); // a half turn about (1, 1) in all
+    s.SetToRotate(1.0);
+    s.SetToScaleBy(P(1, 1), 2.0); // replaced, not composed
+    s.ScaleBy(P(1, 1), 2.0);
     m.SetToMirror(P(1, 0), CGMTRVector2D(0, 5));
+    ExpectAt(Apply(a, 1, 0), -1, 0, 0);
+    ExpectAt(Apply(b, 1, 0), 1, -32, 0);
+    ExpectAt(Apply(r, 2, 1), 0, 1, 0);
+    ExpectAt(Apply(s, 3, 1), 9, 1, 0);
     ExpectAt(Apply(m, 3, 2), -1, 2, 0);
+    m.Reset();
+    ExpectMatrix(m, CGMTRMatrix2D(), 0.0);
 }
 
 TEST(Matrix2D, DeterminantCofactorsAndInverse) {
