@@ -48,7 +48,7 @@ TEST(Point2DCol, EditingKeepsTheOrder) {
     }
     col.Insert(4, P(9));
     col.Insert(-1, P(9));
-    EXPECT_PRED3(IsAt, untouched, 42, 43);
+    ExpectAt(untouched, 42, 43, 0);
     EXPECT_EQ(Read(col), (Xs{0, 1, 2}));
 }
 

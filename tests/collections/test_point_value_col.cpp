@@ -3,17 +3,12 @@
 #include "CGMTRPointValueCol.h"
 #include "support/TestSupport.h"
 
-#include <cstring>
 #include <limits>
-#include <type_traits>
 
 static_assert(sizeof(tagGMTRPointValue) == 24 && std::is_trivial<tagGMTRPointValue>::value &&
                   !std::is_polymorphic<CGMTRPointValueCol>::value,
               "plain 24-byte record, plain collection");
 
-static bool Same(const tagGMTRPointValue& a, const tagGMTRPointValue& b) {
-    return std::memcmp(&a, &b, sizeof a) == 0;
-}
 static void PrintTo(const tagGMTRPointValue& r, std::ostream* os) {
     *os << std::setprecision(17) << "{" << r.x << ", " << r.y << ", " << r.value[0] << ", "
         << r.value[1] << "}";
@@ -26,7 +21,7 @@ TEST(PointValueCol, RecordsRoundTripByteForByteAndCountSurvivesClear) {
         EXPECT_EQ(col.Add(*r), 1);
     EXPECT_EQ(col.GetCount(), 3);
     EXPECT_EQ(col.get_Item(1, got), 1);
-    EXPECT_PRED2(Same, got, b);
+    ExpectSame(got, b);
     EXPECT_EQ(col.put_Item(0, b), 1);
     col.SetUsedValueCount(2);
     CGMTRPointValueCol copy(col);
@@ -36,10 +31,12 @@ TEST(PointValueCol, RecordsRoundTripByteForByteAndCountSurvivesClear) {
     assigned = copy;
     assigned.put_Item(1, a); // copies are independent
     EXPECT_EQ(copy.GetUsedValueCount(), 2);
+    EXPECT_EQ(assigned.GetUsedValueCount(), 2);
     EXPECT_EQ(assigned.GetCount(), 3);
     for (long i : {0L, 1L}) {
-        EXPECT_EQ(copy.get_Item(i, got), 1) << i;
-        EXPECT_PRED2(Same, got, b) << i;
+        SCOPED_TRACE(i);
+        EXPECT_EQ(copy.get_Item(i, got), 1);
+        ExpectSame(got, b);
     }
 }
 
@@ -54,8 +51,8 @@ TEST(PointValueCol, BadIndicesReportZeroAndChangeNothing) {
         EXPECT_EQ(col.get_Item(bad, out), 0) << bad;
         EXPECT_EQ(col.put_Item(bad, b), 0) << bad;
     }
-    EXPECT_PRED2(Same, out, b);
+    ExpectSame(out, b);
     EXPECT_EQ(col.GetCount(), 1);
     EXPECT_EQ(col.get_Item(0, out), 1);
-    EXPECT_PRED2(Same, out, a);
+    ExpectSame(out, a);
 }

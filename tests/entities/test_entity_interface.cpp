@@ -1,13 +1,11 @@
 // The polymorphic entity interface: virtual slot order, exported tables,
-// copying, ownership and dispatch, for both entity kinds.
+// copying and dispatch, for both entity kinds.
 #include "support/SharedLibrary.h"
 #include "support/TestSupport.h"
 
-#include <cstring>
 #include <string>
 
 namespace {
-
 // An entity of a kind neither concrete class knows, with its own answers.
 template <class Base> class Spy : public Base {
 public:
@@ -15,7 +13,6 @@ public:
     double Distance(const CGMTRPoint2D&) const override { return 42.0; }
     double PointToPercent(const CGMTRPoint2D&) const override { return -1.0; }
 };
-
 } // namespace
 
 TEST(EntityInterface, VirtualSlotOrderIsPinned) {
@@ -50,6 +47,9 @@ TEST(EntityInterface, VirtualSlotOrderIsPinned) {
     }
 }
 
+// A clone holds the same fields after the table pointer (the arc's full-circle
+// flag included) and is independent of its original; ends and middle agree
+// with the percents.
 TEST(EntityInterface, ClonesAndQueriesThroughTheBase) {
     CGMTRLine2D line(P(-4, 1), P(6, -3));
     CGMTRArc2D circle = MakeArc(1, 2, 3, 0.5, GMTR_2PI), arc = MakeArc(2, 1, 5, 1.0, -2.5);
@@ -57,19 +57,16 @@ TEST(EntityInterface, ClonesAndQueriesThroughTheBase) {
     const std::pair<CGMTRBaseGeo2D*, size_t> cases[] = {
         {&line, 4 * sizeof(double)}, {&circle, arcFields}, {&arc, arcFields}};
     for (const auto& c : cases) {
-        // A clone holds the same fields after the table pointer.
         CGMTRBaseGeo2D* copy = c.first->Clone();
         EXPECT_EQ(std::memcmp(reinterpret_cast<const char*>(copy) + sizeof(void*),
                               reinterpret_cast<const char*>(c.first) + sizeof(void*), c.second),
                   0);
+        EXPECT_EQ(copy->get_GeometryType(), c.first->get_GeometryType());
         copy->Release();
-        const CGMTRPoint2D q(7, -9);
-        EXPECT_NEAR(c.first->Distance(q), q.Distance2D(c.first->FGetNearestPoint(q)), 1e-12);
         EXPECT_LT(c.first->PercentToPoint(0.0).Distance2D(c.first->FGetStartPoint()), 1e-12);
         EXPECT_LT(c.first->PercentToPoint(1.0).Distance2D(c.first->FGetEndPoint()), 1e-12);
         EXPECT_NEAR(c.first->PointToPercent(c.first->FGetMidPoint()), 0.5, 1e-9);
     }
-    // The full-circle flag travels with a clone; the original stays independent.
     auto* full = static_cast<CGMTRArc2D*>(circle.Clone());
     full->PutBaseVector(CGMTRVector2D(0, 7));
     EXPECT_EQ(full->GetSweepAngle(), GMTR_2PI);
@@ -77,41 +74,27 @@ TEST(EntityInterface, ClonesAndQueriesThroughTheBase) {
     full->Release();
 }
 
-TEST(EntityInterface, DispatchAndEveryPairFromEitherSide) {
-    CGMTRLine2D h(P(-5, 0), P(5, 0)), v(P(0.5, -5), P(0.5, 5));
-    CGMTRArc2D unit = MakeArc(0, 0, 1, 0, GMTR_2PI), wide = MakeArc(1, 0, 1.5, 0.3, GMTR_2PI);
-    CGMTRBaseGeo2D* all[] = {&h, &v, &unit, &wide};
-    // The library reaches an entity's own queries through the virtual table,
-    // and crosses nothing with an entity of an unknown kind or none at all.
+// The library reaches an entity's own queries through the virtual table, and
+// crosses nothing with an entity of an unknown kind or none at all.
+TEST(EntityInterface, DispatchThroughTheVirtualTable) {
     Spy<CGMTRLine2D> spyLine; // from (0, 0) along (1, 0)
     Spy<CGMTRArc2D> spyArc;
+    CGMTRArc2D unit = MakeArc(0, 0, 1, 0, GMTR_2PI), wide = MakeArc(1, 0, 1.5, 0.3, GMTR_2PI);
     EXPECT_EQ(&(static_cast<CGMTRArc2D&>(spyArc) = unit), &spyArc);
     EXPECT_EQ(spyArc.GetSweepAngle(), GMTR_2PI); // the full-circle flag is assigned too
     EXPECT_EQ(spyLine.FDistance(P(5, 1)), 42.0);
     EXPECT_EQ(spyArc.FDistance(P(5, 1)), 42.0);
     EXPECT_EQ(spyLine.CheckVerticalPointInRange(P(0.5, 1)), 0);
     EXPECT_EQ(spyArc.CheckVerticalPointInRange(P(0.1, 0.2)), 0);
-    for (int i = 0; i < 4; ++i) {
-        CGMTRPoint2DCol none;
-        all[i]->FGetCrossPoint(&spyLine, none);
-        all[i]->FGetCrossPoint(nullptr, none);
+    CGMTRLine2D h = Seg(-5, 0, 5, 0);
+    for (CGMTRBaseGeo2D* e :
+         {static_cast<CGMTRBaseGeo2D*>(&h), static_cast<CGMTRBaseGeo2D*>(&unit)}) {
+        CGMTRPoint2DCol none, two;
+        e->FGetCrossPoint(&spyLine, none);
+        e->FGetCrossPoint(&spyArc, none);
+        e->FGetCrossPoint(nullptr, none);
         EXPECT_EQ(none.GetCount(), 0);
-        for (int j = i + 1; j < 4; ++j) {
-            CGMTRPoint2DCol ij, ji;
-            all[i]->FGetCrossPoint(all[j], ij);
-            all[j]->FGetCrossPoint(all[i], ji);
-            const int expected = (i < 2 && j < 2) ? 1 : 2;
-            ASSERT_EQ(ij.GetCount(), expected) << i << j;
-            ASSERT_EQ(ji.GetCount(), expected) << i << j;
-            const std::vector<CGMTRPoint2D> a = Points(ij), b = Points(ji);
-            for (int k = 0; k < expected; ++k) {
-                EXPECT_LT(all[i]->Distance(a[k]), 1e-12);
-                EXPECT_LT(all[j]->Distance(a[k]), 1e-12);
-                // A segment and an arc agree on the order; two arcs each put
-                // the crossing left of the line between their centres first.
-                const CGMTRPoint2D& other = b[i >= 2 ? 1 - k : k];
-                ExpectAt(a[k], other.X(), other.Y());
-            }
-        }
+        e->FGetCrossPoint(&wide, two); // both kinds dispatch to the arc's queries
+        EXPECT_EQ(two.GetCount(), 2);
     }
 }

@@ -100,6 +100,9 @@ TEST(LineCrossEx, SharedEndPointsThenTheDeterminant) {
         {Seg(0, 0, 10, 0), Seg(10, 0, 5, 0), 0, 0, 0},
         {Seg(0, 0, 10, 0), Seg(5, 0, 10, 0), 0, 0, 0},
         {Seg(0, 0, 10, 0), Seg(10, 5, 10, 0), 1, 10, 0},
+        {Seg(1, 1, 5, 4), Seg(1, 1, 9, 7), 0, 0, 0}, // oblique overlap from a shared start
+        {Seg(1, 1, 5, 4), Seg(5, 4, 9, 7), 1, 5, 4}, // oblique, end to start
+        {Seg(1, 1, 5, 4), Seg(9, 7, 5, 4), 1, 5, 4},
         {Seg(1e6, 1e6, 1e6 + 10, 1e6), Seg(1e6 + 10, 1e6, 1e6 + 10, 1e6 + 7), 1, 1e6 + 10, 1e6},
         {Seg(0, 0, 1, 0), Seg(3, -0.25, 3.5, 0.25), 1, 3.25, 0}, // beyond both segments
         {Seg(0, 0, 1, 0), Seg(0, 1, 1, 1 + 0.5e-10), 0, 0, 0},   // |det| below the tolerance

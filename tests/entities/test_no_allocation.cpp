@@ -3,18 +3,12 @@
 // copy of a repeat chain allocate nothing: the global allocation functions are
 // replaced here by counting ones. The result collections are given their
 // storage before counting starts, as a host that reuses them would.
-#include "CGMTRArc2D.h"
-#include "CGMTRLine2D.h"
 #include "CGMTRMatrix2D.h"
-#include "CGMTRPoint2DCol.h"
 #include "CGMTRRepeatGrid.h"
 #include "CGMTRRepeatLine2D.h"
+#include "support/TestSupport.h"
 
-#include <gtest/gtest.h>
-
-#include <cmath>
 #include <cstdlib>
-#include <cstring>
 #include <new>
 
 namespace {
@@ -71,33 +65,19 @@ bool InstallCounter() {
 } // namespace
 #else
 // Windows: GMTRRT.dll carries its own C++ runtime, so replacing operator new
-// here would not reach it. Every allocation it makes ends in the C runtime's
-// malloc, calloc or realloc, which the DLL imports: those entries of its
-// import table are pointed at counting wrappers.
+// here would not reach it. Its operator new ends in the C runtime's malloc,
+// which the DLL imports: that entry of its import table is pointed at a
+// counting wrapper.
 #include <windows.h>
 
 namespace {
 using MallocFn = void*(__cdecl*)(std::size_t);
-using CallocFn = void*(__cdecl*)(std::size_t, std::size_t);
-using ReallocFn = void*(__cdecl*)(void*, std::size_t);
 MallocFn g_malloc = nullptr;
-CallocFn g_calloc = nullptr;
-ReallocFn g_realloc = nullptr;
 
 void* __cdecl CountingMalloc(std::size_t n) {
     if (g_counting)
         ++g_allocations;
     return g_malloc(n);
-}
-void* __cdecl CountingCalloc(std::size_t n, std::size_t size) {
-    if (g_counting)
-        ++g_allocations;
-    return g_calloc(n, size);
-}
-void* __cdecl CountingRealloc(void* p, std::size_t n) {
-    if (g_counting)
-        ++g_allocations;
-    return g_realloc(p, n);
 }
 
 // Points the module's import of `name` (from any DLL) at `hook`; returns the
@@ -140,8 +120,6 @@ bool InstallCounter() {
     if (dll == nullptr)
         return false;
     g_malloc = PatchImport<MallocFn>(dll, "malloc", CountingMalloc);
-    g_calloc = PatchImport<CallocFn>(dll, "calloc", CountingCalloc);
-    g_realloc = PatchImport<ReallocFn>(dll, "realloc", CountingRealloc);
     return g_malloc != nullptr;
 }
 } // namespace
@@ -162,24 +140,12 @@ TEST(NoAllocation, CounterSeesTheLibrarysAllocations) {
     EXPECT_GT(g_allocations, 0);
 }
 
-namespace {
-
-CGMTRArc2D Arc(double cx, double cy, double r, double base, double sweep) {
-    CGMTRArc2D a;
-    a.PutBasePoint(CGMTRPoint2D(cx, cy));
-    a.PutBaseVector(CGMTRVector2D(r, 0.0));
-    a.PutBaseAngle(base);
-    a.PutSweepAngle(sweep);
-    return a;
-}
-
 TEST(NoAllocation, QueryPathsAllocateNothing) {
     const CGMTRLine2D s1(CGMTRPoint2D(0, 0), CGMTRPoint2D(10, 0));
     CGMTRLine2D s2(CGMTRPoint2D(5, -5), CGMTRPoint2D(5, 5));
     const CGMTRLine2D chord(CGMTRPoint2D(-5, 1), CGMTRPoint2D(5, 1));
-    CGMTRArc2D a = Arc(0, 0, 2, 0, 2 * GMTR_PI);
-    CGMTRArc2D b = Arc(2, 0, 2, 0, 2 * GMTR_PI);
-    CGMTRArc2D distant = Arc(5, 0, 1, 0, 2 * GMTR_PI);
+    CGMTRArc2D a = MakeArc(0, 0, 2, 0, GMTR_2PI), b = MakeArc(2, 0, 2, 0, GMTR_2PI);
+    CGMTRArc2D distant = MakeArc(5, 0, 1, 0, GMTR_2PI);
     const CGMTRLine2D leg(CGMTRPoint2D(2, 0), CGMTRPoint2D(6, 0));
     CGMTRRepeatLine2D chain;
     chain.ConstructRepeatLine(0.3, 4.0, 5);
@@ -222,5 +188,3 @@ TEST(NoAllocation, QueryPathsAllocateNothing) {
     EXPECT_NEAR(t, 0.25, 1e-12);
     EXPECT_NE(rx, 0.0);
 }
-
-} // namespace

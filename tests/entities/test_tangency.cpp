@@ -1,57 +1,122 @@
-// Fillets between an arc and another arc or a segment.
+// Fillets between an arc and another arc or a segment: which circle is
+// chosen where several touch both entities, and random fillets built around
+// a known tangent circle.
 #include "support/TestSupport.h"
 
 #include <random>
 
 namespace {
-// The three outputs, pre-filled with a sentinel to tell what was written.
+const double kNaN = std::nan(""), kS2 = std::sqrt(2.0), kS3 = std::sqrt(3.0), kS7 = std::sqrt(7.0);
+const CGMTRPoint2D kUnset(-777, 888);
+
+// The three outputs in the order the query writes them, pre-filled with a
+// sentinel to tell what was written ({} expects nothing written).
 struct Fillet {
-    CGMTRPoint2D first{-777, 888}, second{-777, 888}, centre{-777, 888};
+    CGMTRPoint2D first = kUnset, second = kUnset, centre = kUnset;
     bool NoneWritten() const {
-        return IsAt(first, -777, 888) && IsAt(second, -777, 888) && IsAt(centre, -777, 888);
-    }
-    Fillet() = default;
-    Fillet(CGMTRArc2D& a, CGMTRArc2D& b, double d) {
-        a.ArcTangencyDistance(b, d, first, second, centre);
-    }
-    Fillet(CGMTRArc2D& a, const CGMTRLine2D& line, const CGMTRPoint2D& q, double d) {
-        a.LineTangencyDistance(line, q, d, first, second, centre);
-    }
-    void Expect(double x1, double y1, double x2, double y2, double cx, double cy) const {
-        ExpectAt(first, x1, y1);
-        ExpectAt(second, x2, y2);
-        ExpectAt(centre, cx, cy);
+        return SameBits(first, kUnset) && SameBits(second, kUnset) && SameBits(centre, kUnset);
     }
 };
-
+Fillet Of(CGMTRArc2D a, CGMTRArc2D b, double d) {
+    Fillet f;
+    a.ArcTangencyDistance(b, d, f.first, f.second, f.centre);
+    return f;
+}
+Fillet Of(CGMTRArc2D a, const CGMTRLine2D& line, const CGMTRPoint2D& q, double d) {
+    Fillet f;
+    a.LineTangencyDistance(line, q, d, f.first, f.second, f.centre);
+    return f;
+}
+Fillet Want(CGMTRPoint2D first, CGMTRPoint2D second, CGMTRPoint2D centre) {
+    return {first, second, centre};
+}
+void ExpectFillet(const Fillet& got, const Fillet& want) {
+    ExpectAt(got.first, want.first.X(), want.first.Y());
+    ExpectAt(got.second, want.second.X(), want.second.Y());
+    ExpectAt(got.centre, want.centre.X(), want.centre.Y());
+}
+CGMTRArc2D Circle(double cx, double cy, double r) {
+    return MakeArc(cx, cy, r, 0, GMTR_2PI);
+}
 } // namespace
 
-TEST(Tangency, FixedAndRandomFilletsTouchBothEntities) {
-    CGMTRArc2D a = MakeArc(0, 0, 1, 0, GMTR_2PI), b = MakeArc(3, 0, 1, 0, GMTR_2PI);
-    CGMTRArc2D next = MakeArc(4, 0, 1, 0, GMTR_2PI), far = MakeArc(10, 0, 1, 0, GMTR_2PI);
-    CGMTRArc2D six = MakeArc(6, 0, 1, 0, GMTR_2PI), circle = MakeArc(0, 0, 2, 0, GMTR_2PI);
-    const double h = std::sqrt(1.75), r7 = std::sqrt(7.0), s2 = std::sqrt(2.0);
-    Fillet(a, b, 1.0).Expect(0.75, h / 2, 2.25, h / 2, 1.5, h);
-    // d = 1, and d = -1 through the inside combination; too far or NaN: nothing.
-    for (double d : {1.0, -1.0, std::nan("")}) {
-        const Fillet g = Fillet(a, next, d);
-        if (!std::isnan(d))
-            g.Expect(1, 0, 3, 0, 2, 0);
-        EXPECT_EQ(g.NoneWritten(), std::isnan(d));
-        EXPECT_TRUE(Fillet(a, far, d).NoneWritten()) << d;
+// Outside both circles first, then inside both, inside this and outside the
+// other, outside this and inside the other; of two centres the one left of
+// the line from this arc's centre to the other's. Outputs: on this arc, on
+// the other, centre.
+TEST(Tangency, ArcFilletTakesTheFirstCombinationThatYieldsACentre) {
+    const double h = std::sqrt(1.75);
+    const struct {
+        const char* name;
+        CGMTRArc2D a, b;
+        double d;
+        Fillet want;
+    } rows[] = {
+        {"outside both", Circle(0, 0, 1), Circle(3, 0, 1), 1,
+         Want(P(0.75, h / 2), P(2.25, h / 2), P(1.5, h))},
+        {"search circles touch", Circle(0, 0, 1), Circle(4, 0, 1), 1,
+         Want(P(1, 0), P(3, 0), P(2, 0))},
+        {"negative radius: inside both", Circle(0, 0, 1), Circle(4, 0, 1), -1,
+         Want(P(1, 0), P(3, 0), P(2, 0))},
+        {"radius beyond both arcs", Circle(0, 0, 1), Circle(6, 0, 1), 3,
+         Want(P(0.75, kS7 / 4), P(5.25, kS7 / 4), P(3, kS7))},
+        {"outside both before inside both", Circle(0, 0, 5), Circle(6, 0, 5), 1,
+         Want(P(2.5, 2.5 * kS3), P(3.5, 2.5 * kS3), P(3, 3 * kS3))},
+        // The other arc's range (130 to 230 degrees) rules out the centres
+        // outside both; inside both comes before (1.33, 3.77), inside this
+        // and outside the other.
+        {"inside both before inside this only", MakeArc(0, 0, 5, -GMTR_HALF_PI, GMTR_PI),
+         MakeArc(6, 0, 5, 13 * GMTR_PI / 18, 10 * GMTR_PI / 18), 1,
+         Want(P(3.75, 1.25 * kS7), P(2.25, 1.25 * kS7), P(3, kS7))},
+        {"too far apart", Circle(0, 0, 1), Circle(10, 0, 1), 1, {}},
+        {"radius not a number", Circle(0, 0, 1), Circle(4, 0, 1), kNaN, {}},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.name);
+        ExpectFillet(Of(r.a, r.b, r.d), r.want);
     }
-    Fillet(a, six, 3.0).Expect(0.75, r7 / 4, 5.25, r7 / 4, 3, r7); // d > both radii: outside
-    // Either way along the segment, the fillet lies on the segment's left.
-    for (double side : {1.0, -1.0}) {
-        const Fillet g = Fillet(circle, side > 0 ? Seg(2, 0, 6, 0) : Seg(6, 0, 2, 0), P(2, 0), 1);
-        g.Expect(2 * s2, 0, 4 * s2 / 3, side * 2 / 3, 2 * s2, side);
+}
+
+// The pass inside this arc's circle comes first, then outside; on each pass
+// the left side of the segment first, then the right; of two centres the one
+// nearer the junction q; a pass whose foot misses the segment gives way to
+// the next. Outputs: on the segment, on the arc, centre.
+TEST(Tangency, LineFilletTakesTheFirstPassSideAndNearestCentre) {
+    const struct {
+        const char* name;
+        CGMTRArc2D arc;
+        CGMTRLine2D seg;
+        CGMTRPoint2D q;
+        double d;
+        Fillet want;
+    } rows[] = {
+        {"outer pass, left side", Circle(0, 0, 2), Seg(2, 0, 6, 0), P(2, 0), 1,
+         Want(P(2 * kS2, 0), P(4 * kS2 / 3, 2.0 / 3), P(2 * kS2, 1))},
+        {"junction at the end: left is -y", Circle(0, 0, 2), Seg(6, 0, 2, 0), P(2, 0), 1,
+         Want(P(2 * kS2, 0), P(4 * kS2 / 3, -2.0 / 3), P(2 * kS2, -1))},
+        {"left side out of the arc's range: right", MakeArc(0, 0, 2, GMTR_PI, GMTR_PI),
+         Seg(2, 0, 6, 0), P(2, 0), 1,
+         Want(P(2 * kS2, 0), P(4 * kS2 / 3, -2.0 / 3), P(2 * kS2, -1))},
+        {"inner pass, nearer of (4, -3) and (-4, -3)", Circle(0, 0, 8), Seg(8, 0, -20, 0), P(8, 0),
+         3, Want(P(4, 0), P(6.4, -4.8), P(4, -3))},
+        {"inner pass from the end", Circle(0, 0, 8), Seg(-20, 0, 8, 0), P(8, 0), 3,
+         Want(P(4, 0), P(6.4, 4.8), P(4, 3))},
+        {"inner foot beyond the end: outer pass", Circle(8, 1, 5), Seg(0, 0, 3, 0), P(0, 0), 1,
+         Want(P(2, 0), P(3, 1), P(2, 1))},
+        {"radius beyond the arc's: outer only", Circle(0, 0, 2), Seg(2, 0, 12, 0), P(2, 0), 3,
+         Want(P(4, 0), P(1.6, 1.2), P(4, 3))},
+        {"foot beyond the end on both passes", Circle(0, 0, 2), Seg(2, 0, 2.5, 0), P(2, 0), 1, {}},
+        {"radius not a number", Circle(0, 0, 2), Seg(2, 0, 12, 0), P(2, 0), kNaN, {}},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.name);
+        ExpectFillet(Of(r.arc, r.seg, r.q, r.d), r.want);
     }
-    // Foot beyond the end, d not a number: nothing. d > radius: outside only.
-    EXPECT_TRUE(Fillet(circle, Seg(2, 0, 2.5, 0), P(2, 0), 1.0).NoneWritten());
-    EXPECT_TRUE(Fillet(circle, Seg(2, 0, 12, 0), P(2, 0), std::nan("")).NoneWritten());
-    Fillet(circle, Seg(2, 0, 12, 0), P(2, 0), 3.0).Expect(4, 0, 1.6, 1.2, 4, 3);
-    // Random: built around a tangent circle (centre c, radius d), a fillet
-    // touching both entities must be found.
+}
+
+// Random: built around a tangent circle (centre c, radius d), a fillet
+// touching both entities must be found.
+TEST(Tangency, RandomFilletsTouchBothEntities) {
     std::mt19937_64 rng(77);
     std::uniform_real_distribution<double> u01(0.0, 1.0);
     auto uni = [&](double lo, double hi) { return lo + (hi - lo) * u01(rng); };
@@ -74,7 +139,7 @@ TEST(Tangency, FixedAndRandomFilletsTouchBothEntities) {
         if (iter % 4 < 2) {
             const double r2 = uni(0.5, 8.0);
             CGMTRArc2D other = arcAt(c, r2, r2 + d, t + sign() * uni(0.5, 2.5));
-            f = Fillet(arc, other, d);
+            f = Of(arc, other, d);
             EXPECT_TRUE(onEither(f.centre.Distance2D(other.GetBasePoint()), r2, d)) << iter;
             EXPECT_LT(other.Distance(f.second), 1e-9);
         } else {
@@ -86,7 +151,7 @@ TEST(Tangency, FixedAndRandomFilletsTouchBothEntities) {
                                  c.Y() - side * d * ux - back * uy);
             const CGMTRLine2D fwd(q, CGMTRVector2D(len * ux, len * uy));
             const CGMTRLine2D seg = iter % 8 < 6 ? fwd : CGMTRLine2D(fwd.get_EndPoint(), q);
-            f = Fillet(arc, seg, q, d);
+            f = Of(arc, seg, q, d);
             EXPECT_NEAR(seg.GetVerticalDis(f.centre), d, 1e-9);
             EXPECT_LT(seg.Distance(f.first), 1e-9);
         }

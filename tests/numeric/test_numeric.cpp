@@ -1,67 +1,96 @@
-// Tolerance rules and angle functions at their boundaries.
-#include "GMTRRT.h"
+// The tolerance rule and the angle functions at their boundaries.
+#include "support/TestSupport.h"
 
-#include <gtest/gtest.h>
-
-#include <cmath>
 #include <limits>
 
-static const double kNaN = std::numeric_limits<double>::quiet_NaN();
+namespace {
+const double kNaN = std::numeric_limits<double>::quiet_NaN(), kPi = GMTR_PI;
+} // namespace
 
-TEST(Numeric, ConstantsAndStrictTolerance) {
-    EXPECT_EQ(GMTR_PI, 3.141592653589793);
-    EXPECT_EQ(GMTR_2PI, 6.283185307179586);
-    EXPECT_EQ(GMTR_HALF_PI, 1.5707963267948966);
-    EXPECT_EQ(GMTR_TOL, 1e-10);
-    EXPECT_FALSE(IsEqualValue(0.0, 1e-10));
-    EXPECT_TRUE(IsEqualValue(1e6, 1e6 + 0.5e-10));
-    EXPECT_FALSE(IsEqualValue(kNaN, kNaN));
-    EXPECT_FALSE(IsSamePoint(0, 0, 0.6e-10, 0.6e-10));
-    EXPECT_TRUE(IsSamePoint(0, 0, 0.99e-10, 0.0));
-    EXPECT_FALSE(IsSamePoint(0, 0, 0.0, -1e-10));
+// A difference of exactly the tolerance is not equal; points compare the sum
+// of both differences.
+TEST(Numeric, ToleranceIsStrictAndAbsolute) {
+    const struct {
+        double a, b;
+        bool equal;
+    } values[] = {
+        {0, 1e-10, false}, {0, 0.99e-10, true}, {-3, -3 - 1e-10, false}, {kNaN, kNaN, false}};
+    for (const auto& v : values)
+        EXPECT_EQ(IsEqualValue(v.a, v.b), v.equal) << v.a << " " << v.b;
+    const struct {
+        double x, y;
+        bool same;
+    } points[] = {{0.6e-10, 0.6e-10, false}, {0.99e-10, 0, true}, {0, -1e-10, false}};
+    for (const auto& p : points)
+        EXPECT_EQ(IsSamePoint(0, 0, p.x, p.y), p.same) << p.x << " " << p.y;
 }
 
-TEST(Numeric, NormalizeAndReduce) {
-    EXPECT_DOUBLE_EQ(NormalizeAngle(-0.5 * GMTR_PI), 1.5 * GMTR_PI);
-    EXPECT_EQ(NormalizeAngle(GMTR_2PI - 1e-11), 0.0);
-    const double r = NormalizeAngle(-1e-9);
-    EXPECT_GT(r, GMTR_2PI - 2e-9);
-    EXPECT_LT(r, GMTR_2PI);
-    EXPECT_EQ(NormalizeSignedAngle(-GMTR_PI), GMTR_PI);
-    EXPECT_DOUBLE_EQ(NormalizeSignedAngle(1.5 * GMTR_PI), -0.5 * GMTR_PI);
-    EXPECT_EQ(NormalizeSignedAngle(-GMTR_PI + 0.5e-10), GMTR_PI);
-    EXPECT_DOUBLE_EQ(ReduceAngle(-2.5 * GMTR_PI), -0.5 * GMTR_PI);
-    const double negZero = ReduceAngle(-GMTR_2PI);
-    EXPECT_EQ(negZero, 0.0);
-    EXPECT_TRUE(std::signbit(negZero)) << "expected -0, got +0";
-}
-
-TEST(Numeric, DirectionAndSnappedTrigonometry) {
-    EXPECT_EQ(GetDirectionAngle(1, 1, -1, 1), GMTR_PI);
+// One row per input: the exact result (same bits, signed zero and NaN
+// included) when tol is 0, else within tol.
+TEST(Numeric, AngleFunctionsAtTheirBoundaries) {
+    using Fn = double (*)(const double&);
+    const struct {
+        const char* name;
+        Fn fn;
+        double in, want, tol;
+    } rows[] = {
+        {"NormalizeAngle", NormalizeAngle, -0.5 * kPi, 1.5 * kPi, 1e-15},
+        {"NormalizeAngle", NormalizeAngle, GMTR_2PI - 1e-11, 0.0, 0},
+        {"NormalizeAngle", NormalizeAngle, -1e-9, GMTR_2PI - 1e-9, 1e-15},
+        {"NormalizeSignedAngle", NormalizeSignedAngle, -kPi, kPi, 0},
+        {"NormalizeSignedAngle", NormalizeSignedAngle, -kPi + 0.5e-10, kPi, 0},
+        {"NormalizeSignedAngle", NormalizeSignedAngle, 1.5 * kPi, -0.5 * kPi, 1e-15},
+        {"ReduceAngle", ReduceAngle, -2.5 * kPi, -0.5 * kPi, 1e-15},
+        {"ReduceAngle", ReduceAngle, GMTR_2PI, 0.0, 0},
+        {"ReduceAngle", ReduceAngle, -GMTR_2PI, -0.0, 0}, // the sign is kept
+        {"ReduceAngle", ReduceAngle, -GMTR_2PI + 1e-12, -GMTR_2PI + 1e-12, 1e-15},
+        {"SnapCos", SnapCos, GMTR_HALF_PI, 0.0, 0},
+        {"SnapCos", SnapCos, kPi, -1.0, 0},
+        {"SnapCos", SnapCos, kPi - 1e-6, -1.0, 0}, // within the tolerance of -1
+        {"SnapSin", SnapSin, GMTR_HALF_PI + 1e-6, 1.0, 0},
+        {"SnapCos", SnapCos, 1.0, std::cos(1.0), 0},
+        {"SnapCos", SnapCos, kNaN, kNaN, 0},
+        {"SnapSin", SnapSin, kPi, 0.0, 0},
+        {"SnapSin", SnapSin, -GMTR_HALF_PI, -1.0, 0},
+        {"SnapSin", SnapSin, 0.5e-10, 0.0, 0},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(testing::Message() << r.name << "(" << r.in << ")");
+        const double got = r.fn(r.in);
+        if (r.tol == 0)
+            ExpectSame(got, r.want);
+        else
+            EXPECT_NEAR(got, r.want, r.tol);
+    }
+    EXPECT_EQ(GetDirectionAngle(1, 1, -1, 1), kPi);
     EXPECT_EQ(GetDirectionAngle(2, 2, 2, 2), 0.0);
-    EXPECT_EQ(GetDirectionAngle(0, 0, -1, -0.0), -GMTR_PI);
-    EXPECT_EQ(SnapCos(GMTR_HALF_PI), 0.0);
-    EXPECT_EQ(SnapSin(GMTR_PI), 0.0);
-    EXPECT_EQ(SnapSin(-GMTR_HALF_PI), -1.0);
-    EXPECT_EQ(SnapCos(1.0), std::cos(1.0));
-    EXPECT_EQ(SnapSin(0.5e-10), 0.0);
-    EXPECT_TRUE(std::isnan(SnapCos(kNaN)));
+    EXPECT_EQ(GetDirectionAngle(0, 0, -1, -0.0), -kPi);
 }
 
-TEST(Numeric, IsAngleInRangeBothDirections) {
+// The slack lies before the start (the snap of the normalised difference) and
+// after the end (the added tolerance); a clockwise full turn is no full circle.
+TEST(Numeric, IsAngleInRangeInBothDirections) {
     const double s = 0.3;
-    for (double a : {-100.0, 3.0, kNaN})
-        EXPECT_TRUE(IsAngleInRange(a, s, GMTR_2PI)) << a;
-    EXPECT_TRUE(IsAngleInRange(s - 0.5e-10, s, 1.0));
-    EXPECT_TRUE(IsAngleInRange(s + 1.0 + 0.5e-10, s, 1.0));
-    EXPECT_FALSE(IsAngleInRange(s + 1.0 + 2e-10, s, 1.0));
-    EXPECT_FALSE(IsAngleInRange(s - 2e-10, s, 1.0));
-    EXPECT_TRUE(IsAngleInRange(s - 0.5, s, -1.0));
-    EXPECT_FALSE(IsAngleInRange(s + 0.5, s, -1.0));
-    EXPECT_TRUE(IsAngleInRange(s - 1.0 - 0.5e-10, s, -1.0));
-    EXPECT_FALSE(IsAngleInRange(s - 1.0 - 2e-10, s, -1.0));
-    // A clockwise full turn is not a full circle.
-    EXPECT_TRUE(IsAngleInRange(1.0 + 0.5e-10, 1.0, -GMTR_2PI));
-    EXPECT_FALSE(IsAngleInRange(1.5, 1.0, -GMTR_2PI));
-    EXPECT_FALSE(IsAngleInRange(0.5, 1.0, -GMTR_2PI));
+    const struct {
+        double angle, start, sweep;
+        bool in;
+    } rows[] = {
+        {-100, s, GMTR_2PI, true},
+        {kNaN, s, GMTR_2PI, true},
+        {s - 0.5e-10, s, 1, true},
+        {s - 2e-10, s, 1, false},
+        {s + 1 + 0.5e-10, s, 1, true},
+        {s + 1 + 2e-10, s, 1, false},
+        {s - 0.5, s, -1, true},
+        {s + 0.5, s, -1, false},
+        {s - 1 - 0.5e-10, s, -1, true},
+        {s - 1 - 2e-10, s, -1, false},
+        {1 + 0.5e-10, 1, -GMTR_2PI, true},
+        {1.5, 1, -GMTR_2PI, false},
+        {0.5, 1, -GMTR_2PI, false},
+        {s + 2 * GMTR_2PI + 0.5, s, 1, true},
+    };
+    for (const auto& r : rows)
+        EXPECT_EQ(IsAngleInRange(r.angle, r.start, r.sweep), r.in)
+            << r.angle << " from " << r.start << " by " << r.sweep;
 }

@@ -1,23 +1,12 @@
-// Single patterns: the placements and count rules of each kind on their own.
+// Single patterns: the placements and count rules of each kind on its own.
 #include "CGMTRRepeatArc2D.h"
 #include "CGMTRRepeatArcSymmetry2D.h"
 #include "CGMTRRepeatGrid.h"
 #include "CGMTRRepeatLine2D.h"
+#include "support/TestSupport.h"
 
-#include <gtest/gtest.h>
-
-#include <cmath>
 #include <cstddef>
 #include <limits>
-
-namespace {
-// Exact comparison: quarter turns and axis-parallel steps must not round.
-void ExpectAt(CGMTRRepeat& r, long i, CGMTRPoint2D p, CGMTRPoint2D ref, double x, double y) {
-    const CGMTRPoint2D q = r.GetRepeatPoint(i, p, ref);
-    EXPECT_EQ(q.X(), x) << "copy " << i;
-    EXPECT_EQ(q.Y(), y) << "copy " << i;
-}
-} // namespace
 
 // The fields come in their defined order after the base's table pointer, next
 // pointer and count, each at its natural alignment. `long` is 64 bits on
@@ -35,53 +24,75 @@ static_assert(sizeof(CGMTRRepeatGrid) ==
                   AlignUp(kBase + 3 * sizeof(double) + 2 * sizeof(long), alignof(void*)),
               "spaces, angle, then the two repeat numbers");
 
-TEST(RepeatLine, StepsAlongTheAngleInBothDirections) {
+namespace {
+CGMTRRepeatLine2D Line(double angle, double space) {
     CGMTRRepeatLine2D l;
-    l.ConstructRepeatLine(0.0, 10.0, 3);
-    ExpectAt(l, 2, {1, 2}, {}, 21, 2);
-    l.PutRepeatSpace(-10.0); // against the angle
-    ExpectAt(l, 2, {1, 2}, {}, -19, 2);
-    l.PutLineAngle(-GMTR_HALF_PI); // a quarter turn far out keeps x exact; still backwards
-    ExpectAt(l, 2, {1e6 + 0.1, -1e6}, {}, 1e6 + 0.1, -1e6 + 20);
+    l.ConstructRepeatLine(angle, space, 3);
+    return l;
 }
-
-TEST(RepeatArc, SymmetricArcTurnsPointAndAnglePlainArcMovesWithoutTurning) {
-    CGMTRRepeatArcSymmetry2D s;
-    CGMTRRepeatArc2D a;
-    s.ConstructRepeatArc(0, 0, GMTR_HALF_PI, 4);
-    a.ConstructRepeatArc(0, 0, GMTR_HALF_PI, 4);
-    // Both take the point (the plain arc: its reference point) round the origin.
-    const double expect[4][2] = {{10, 0}, {0, 10}, {-10, 0}, {0, -10}};
-    for (long i = 0; i < 4; ++i) {
-        ExpectAt(s, i, {10, 0}, {99, 99}, expect[i][0], expect[i][1]);
-        ExpectAt(a, i, {10, 0}, {10, 0}, expect[i][0], expect[i][1]);
-        EXPECT_EQ(a.GetRepeatAngle(i, 0.7), 0.7);
-    }
-    EXPECT_EQ(s.GetRepeatAngle(2, 0.1), 0.1 + GMTR_PI);
-    ExpectAt(a, 1, {12, 1}, {10, 0}, 2, 11); // the offset from the reference point is kept
-    a.PutSpaceAngle(-GMTR_HALF_PI);
-    ExpectAt(a, 1, {12, 1}, {10, 0}, 2, -9);
-    // Oblique clockwise steps round a far origin stay on the circle; copy 0 of the
-    // plain arc stays exactly in place.
-    s.ConstructRepeatArc(1e6, -1e6, -0.5, 4);
-    const CGMTRPoint2D q = s.GetRepeatPoint(3, {1e6 + 7, -1e6}, {});
-    EXPECT_LT(q.Distance2D({1e6 + 7 * std::cos(-1.5), -1e6 + 7 * std::sin(-1.5)}), 1e-8);
-    a.ConstructRepeatArc(1e6 + 0.1, -3e6 + 0.3, 0.37, 5);
-    ExpectAt(a, 0, {0.7, 1e6 + 0.9}, {1e6 + 3.3, 1.1}, 0.7, 1e6 + 0.9);
+template <class Arc> Arc ArcAround(double ox, double oy, double step) {
+    Arc a;
+    a.ConstructRepeatArc(ox, oy, step, 4);
+    return a;
 }
-
-TEST(RepeatGrid, SerpentineOrderAndTurnedGrid) {
+CGMTRRepeatGrid Grid(double angle) {
     CGMTRRepeatGrid g;
-    g.ConstructRepeatGrid(10, 5, 3, 2, 0);
-    const double expect[6][2] = {{0, 0}, {10, 0}, {20, 0}, {20, 5}, {10, 5}, {0, 5}};
-    for (long i = 0; i < 6; ++i)
-        ExpectAt(g, i, {}, {}, expect[i][0], expect[i][1]);
-    ExpectAt(g, 7, {}, {}, 10, 10); // past the last row, row 2 runs forward again
-    g.PutBaseAngle(-GMTR_HALF_PI);  // clockwise-turned grid, far out
-    ExpectAt(g, 4, {1e6, 1e6}, {}, 1e6 + 5, 1e6 - 10);
+    g.ConstructRepeatGrid(10, 5, 3, 2, angle);
+    return g;
+}
+} // namespace
+
+// Quarter turns and axis-parallel steps are exact; the plain arc carries a
+// point other than its reference point by the reference point's move.
+TEST(RepeatKinds, PlacementsOfSingleCopies) {
+    CGMTRRepeatLine2D ahead = Line(0, 10), back = Line(0, -10), up = Line(-GMTR_HALF_PI, -10);
+    auto sym = ArcAround<CGMTRRepeatArcSymmetry2D>(0, 0, GMTR_HALF_PI);
+    auto plain = ArcAround<CGMTRRepeatArc2D>(0, 0, GMTR_HALF_PI);
+    auto plainCw = ArcAround<CGMTRRepeatArc2D>(0, 0, -GMTR_HALF_PI);
+    auto shifted = ArcAround<CGMTRRepeatArc2D>(1, 0, GMTR_HALF_PI);
+    CGMTRRepeatGrid flat = Grid(0), turned = Grid(-GMTR_HALF_PI);
+    const struct {
+        CGMTRRepeat& pattern;
+        long copy;
+        CGMTRPoint2D p, ref;
+        double x, y;
+    } rows[] = {
+        {ahead, 2, P(1, 2), P(0, 0), 21, 2},
+        {back, 2, P(1, 2), P(0, 0), -19, 2},
+        {up, 2, P(1e6 + 0.1, -1e6), P(0, 0), 1e6 + 0.1, -1e6 + 20},
+        {sym, 1, P(10, 0), P(99, 99), 0, 10},
+        {sym, 2, P(10, 0), P(99, 99), -10, 0},
+        {sym, 3, P(10, 0), P(99, 99), 0, -10},
+        {plain, 1, P(10, 0), P(10, 0), 0, 10},
+        {plain, 3, P(10, 0), P(10, 0), 0, -10},
+        {plain, 1, P(12, 1), P(10, 0), 2, 11},
+        {plain, 1, P(12, 0), P(10, 0), 2, 10}, // same y as the reference: still carried
+        {plainCw, 1, P(12, 1), P(10, 0), 2, -9},
+        {shifted, 1, P(12, 1), P(10, 0), 3, 10},
+        {flat, 0, P(0, 0), P(0, 0), 0, 0},
+        {flat, 1, P(0, 0), P(0, 0), 10, 0},
+        {flat, 3, P(0, 0), P(0, 0), 20, 5}, // odd rows run back
+        {flat, 5, P(0, 0), P(0, 0), 0, 5},
+        {flat, 7, P(0, 0), P(0, 0), 10, 10}, // past the last row, row 2 runs forward again
+        {turned, 4, P(1e6, 1e6), P(0, 0), 1e6 + 5, 1e6 - 10},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(testing::Message() << "type " << r.pattern.GetRepeatType() << " copy "
+                                        << r.copy << " of " << testing::PrintToString(r.p));
+        ExpectAt(r.pattern.GetRepeatPoint(r.copy, r.p, r.ref), r.x, r.y, 0);
+    }
+    EXPECT_EQ(sym.GetRepeatAngle(2, 0.1), 0.1 + GMTR_PI);
+    EXPECT_EQ(plain.GetRepeatAngle(2, 0.7), 0.7);
+    // Oblique clockwise steps round a far origin stay on the circle; copy 0 of
+    // the plain arc stays exactly in place.
+    auto far = ArcAround<CGMTRRepeatArcSymmetry2D>(1e6, -1e6, -0.5);
+    const CGMTRPoint2D q = far.GetRepeatPoint(3, {1e6 + 7, -1e6}, {});
+    ExpectAt(q, 1e6 + 7 * std::cos(-1.5), -1e6 + 7 * std::sin(-1.5), 1e-8);
+    auto plainFar = ArcAround<CGMTRRepeatArc2D>(1e6 + 0.1, -3e6 + 0.3, 0.37);
+    ExpectAt(plainFar.GetRepeatPoint(0, {0.7, 1e6 + 0.9}, {1e6 + 3.3, 1.1}), 0.7, 1e6 + 0.9, 0);
 }
 
-TEST(RepeatGrid, CountFollowsTheRepeatNumbers) {
+TEST(RepeatKinds, GridCountFollowsTheRepeatNumbers) {
     CGMTRRepeatGrid g;
     g.PutRepeatY(3);
     g.PutRepeatX(4);
@@ -92,7 +103,7 @@ TEST(RepeatGrid, CountFollowsTheRepeatNumbers) {
     EXPECT_EQ(g.GetCurrentCount(), -2147483647L - 1);
     g.ConstructRepeatGrid(10, 5, 0, 3, 0); // no columns: no copies, the point stays
     EXPECT_EQ(g.GetCount(), 0);
-    ExpectAt(g, 5, {1, 2}, {}, 1, 2);
+    ExpectAt(g.GetRepeatPoint(5, {1, 2}, {}), 1, 2, 0);
     g.PutRepeatX(-1); // odd column counts don't crash
     EXPECT_TRUE(std::isfinite(g.GetRepeatPoint(std::numeric_limits<long>::min(), {}, {}).X()));
 }

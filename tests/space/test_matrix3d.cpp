@@ -1,20 +1,11 @@
 // Space matrix: product order, cofactors, inverse and orthogonality at the tolerance.
 #include "CGMTRMatrix3D.h"
-#include "CGMTRPoint3D.h"
-
-#include <gtest/gtest.h>
-
-#include <cmath>
-#include <type_traits>
+#include "support/TestSupport.h"
 
 static_assert(sizeof(CGMTRMatrix3D) == 72 && std::is_standard_layout<CGMTRMatrix3D>::value,
               "plain value of nine doubles");
 
 namespace {
-void ExpectMatrix(const CGMTRMatrix3D& a, const CGMTRMatrix3D& b, double tol) {
-    for (short k = 0; k < 9; ++k)
-        EXPECT_NEAR(a.GetSingleValue(k / 3, k % 3), b.GetSingleValue(k / 3, k % 3), tol) << k;
-}
 const CGMTRMatrix3D kG(2, -1, 0.5, 3, 4, -2, 1, 0.25, 5), kQuarter(0, 1, 0, -1, 0, 0, 0, 0, 1);
 } // namespace
 

@@ -1,12 +1,8 @@
 // Rotations from three angles and rigid transforms built from them.
-#include "CGMTRPoint3D.h"
 #include "CGMTRTransform3D.h"
+#include "support/TestSupport.h"
 
-#include <gtest/gtest.h>
-
-#include <cmath>
 #include <random>
-#include <type_traits>
 
 static_assert(sizeof(CGMTRRotate3D) == 72 && sizeof(CGMTRTransform3D) == 96 &&
                   std::is_standard_layout<CGMTRTransform3D>::value,
@@ -24,9 +20,7 @@ struct Random {
     CGMTRPoint3D Far() { return CGMTRPoint3D(U(1e6), U(1e6), U(1e6)); }
 };
 void ExpectNear(const CGMTRPoint3D& p, const CGMTRPoint3D& q, double tol) {
-    EXPECT_NEAR(p.X(), q.X(), tol);
-    EXPECT_NEAR(p.Y(), q.Y(), tol);
-    EXPECT_NEAR(p.Z(), q.Z(), tol);
+    ExpectAt(p, q.X(), q.Y(), q.Z(), tol);
 }
 } // namespace
 

@@ -1,4 +1,5 @@
-// Helpers shared by the test programs: short builders and point checks.
+// Helpers shared by the test programs: builders, one exact comparison and one
+// "at this point" check.
 #ifndef GMTRRT_TESTS_SUPPORT_TESTSUPPORT_H
 #define GMTRRT_TESTS_SUPPORT_TESTSUPPORT_H
 
@@ -14,6 +15,7 @@
 #include <cmath>
 #include <cstring>
 #include <iomanip>
+#include <type_traits>
 #include <vector>
 
 // gtest printers at full precision, so a near miss shows (a rectangle: left, bottom, right, top).
@@ -53,30 +55,44 @@ inline std::vector<CGMTRPoint2D> Points(const CGMTRPoint2DCol& col) {
     return out;
 }
 
-/// The same bits, every NaN counting as one value.
+/// The same bits; any NaN counts as one value.
 inline bool SameBits(double a, double b) {
     return (std::isnan(a) && std::isnan(b)) || std::memcmp(&a, &b, sizeof a) == 0;
 }
-
-/// Both coordinates the same bits.
-inline bool SamePointBits(const CGMTRPoint2D& a, const CGMTRPoint2D& b) {
+inline bool SameBits(const CGMTRPoint2D& a, const CGMTRPoint2D& b) {
     return SameBits(a.X(), b.X()) && SameBits(a.Y(), b.Y());
 }
-
-/// p equals (x, y) exactly.
-inline bool IsAt(const CGMTRPoint2D& p, double x, double y) {
-    return p.X() == x && p.Y() == y;
+/// Plain records and rectangles: the same bytes.
+template <class T> bool SameBits(const T& a, const T& b) {
+    static_assert(std::is_trivially_copyable<T>::value, "compared byte for byte");
+    return std::memcmp(&a, &b, sizeof a) == 0;
 }
 
-/// p equals (x, y) exactly when tol is 0, else within tol per coordinate.
-inline void ExpectAt(const CGMTRPoint2D& p, double x, double y, double tol = 1e-12) {
+/// The one exact comparison: a and b have the same bits.
+template <class T> void ExpectSame(const T& a, const T& b) {
+    EXPECT_TRUE(SameBits(a, b)) << testing::PrintToString(a) << " vs " << testing::PrintToString(b);
+}
+
+/// The one "at this point" check, for anything with X() and Y(): equal to
+/// (x, y) when tol is 0, else within tol per coordinate.
+template <class T> void ExpectAt(const T& p, double x, double y, double tol = 1e-12) {
     if (tol == 0.0) {
-        EXPECT_EQ(p.X(), x);
-        EXPECT_EQ(p.Y(), y);
-    } else {
-        EXPECT_NEAR(p.X(), x, tol);
-        EXPECT_NEAR(p.Y(), y, tol);
+        EXPECT_TRUE(p.X() == x && p.Y() == y)
+            << testing::PrintToString(p) << " vs " << x << ", " << y;
+        return;
     }
+    EXPECT_NEAR(p.X(), x, tol) << testing::PrintToString(p);
+    EXPECT_NEAR(p.Y(), y, tol) << testing::PrintToString(p);
+}
+template <class T> void ExpectAt(const T& p, double x, double y, double z, double tol) {
+    ExpectAt(p, x, y, tol);
+    EXPECT_NEAR(p.Z(), z, tol) << testing::PrintToString(p);
+}
+
+/// Every entry of the two 3x3 matrices within tol (exactly when tol is 0).
+template <class M> void ExpectMatrix(const M& a, const M& b, double tol) {
+    for (short k = 0; k < 9; ++k)
+        EXPECT_NEAR(a.GetSingleValue(k / 3, k % 3), b.GetSingleValue(k / 3, k % 3), tol) << k;
 }
 
 inline void ExpectPoints(const CGMTRPoint2DCol& col, const std::vector<CGMTRPoint2D>& expected,

@@ -1,11 +1,8 @@
 // Coordinate-system matrix: exchange, then turn, then shift; IsTransformed.
 #include "CGMTRCoorMatrix.h"
-#include "CGMTRPoint2D.h"
-
-#include <gtest/gtest.h>
+#include "support/TestSupport.h"
 
 #include <random>
-#include <type_traits>
 
 static_assert(sizeof(CGMTRCoorMatrix) == 32 && !std::is_polymorphic<CGMTRCoorMatrix>::value,
               "plain value: vector, int (padded), double");
@@ -17,36 +14,44 @@ TEST(CoorMatrix, ExchangeThenTurnThenShift) {
         const double off = (trial % 2) ? 1e6 : 0.0, a = ang(rng), x = u(rng), y = u(rng);
         const int inv = trial % 3; // only 1 exchanges the axes
         CGMTRVector2D shift(off + u(rng), off + u(rng));
-        CGMTRPoint2D want = inv == 1 ? CGMTRPoint2D(y, x) : CGMTRPoint2D(x, y), got(x, y);
-        got *= CGMTRCoorMatrix(inv, a, shift).GetTrMatrix();
+        CGMTRPoint2D want = inv == 1 ? P(y, x) : P(x, y), got(x, y);
+        CGMTRCoorMatrix c(inv, a, shift), assigned;
+        assigned = c;
+        got *= assigned.GetTrMatrix();
         want.Rotate(a);
         want.Transfer(shift);
-        EXPECT_NEAR(got.X(), want.X(), 1e-9) << "trial " << trial;
-        EXPECT_NEAR(got.Y(), want.Y(), 1e-9) << "trial " << trial;
+        ExpectAt(got, want.X(), want.Y(), 1e-9);
     }
 }
 
-TEST(CoorMatrix, IsTransformedRulesCopiesAndReset) {
-    CGMTRCoorMatrix c, d, e, f(2, 0.5, CGMTRVector2D(-1, 7));
-    const CGMTRVector2D& ref = c.GetTransfer();
-    d.SetRotate(0.5e-10);
-    e.SetRotate(GMTR_2PI); // compared with 0 only
-    c.SetTransfer(CGMTRVector2D(0.5e-10, 0.5e-10));
-    EXPECT_EQ(c.IsTransformed(), 0);
-    EXPECT_EQ(d.IsTransformed(), 0);
-    EXPECT_EQ(e.IsTransformed(), 1);
-    c.SetTransfer(CGMTRVector2D(1e-10, 0));
-    EXPECT_EQ(c.IsTransformed(), 1);
-    EXPECT_EQ(ref.X(), 1e-10); // the reference follows
-    CGMTRCoorMatrix copy(f);
-    e = f;
-    f.Reset();
-    EXPECT_EQ(f.IsTransformed(), 0);
-    EXPECT_EQ(f.GetRotate(), 0);
-    EXPECT_EQ(f.GetIsInverse(), 0);
-    for (CGMTRCoorMatrix* k : {&copy, &e}) {
-        EXPECT_EQ(k->GetIsInverse(), 2) << (k == &e ? "assigned" : "copy");
-        EXPECT_EQ(k->GetRotate(), 0.5) << (k == &e ? "assigned" : "copy");
-        EXPECT_EQ(k->GetTransfer().X(), -1) << (k == &e ? "assigned" : "copy");
+// Any non-zero exchange flag counts; the shift by its length, the turn
+// compared with 0 only.
+TEST(CoorMatrix, IsTransformedAtTheTolerance) {
+    const CGMTRVector2D none(0, 0);
+    const struct {
+        int inv;
+        double rot;
+        CGMTRVector2D shift;
+        int want;
+    } rows[] = {
+        {0, 0, none, 0},
+        {2, 0, none, 1},
+        {0, 0.5e-10, none, 0},
+        {0, -1e-10, none, 1},
+        {0, GMTR_2PI, none, 1},
+        {0, 0, CGMTRVector2D(0.5e-10, 0.5e-10), 0},
+        {0, 0, CGMTRVector2D(0, 1e-10), 1},
+    };
+    for (const auto& r : rows) {
+        CGMTRCoorMatrix c(r.inv, r.rot, r.shift);
+        EXPECT_EQ(c.IsTransformed(), r.want)
+            << r.inv << " " << r.rot << " " << testing::PrintToString(r.shift);
+        c.Reset();
+        EXPECT_EQ(c.IsTransformed(), 0);
     }
+    EXPECT_EQ(CGMTRCoorMatrix().IsTransformed(), 0);
+    CGMTRCoorMatrix two(2, 0, none); // the flag 2 exchanges nothing
+    CGMTRPoint2D p(1, 2);
+    p *= two.GetTrMatrix();
+    ExpectAt(p, 1, 2, 0);
 }

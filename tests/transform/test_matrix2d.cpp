@@ -3,10 +3,7 @@
 #include "CGMTRMatrix2D.h"
 #include "support/TestSupport.h"
 
-#include <cmath>
-#include <cstring>
 #include <limits>
-#include <type_traits>
 
 static_assert(sizeof(CGMTRMatrix2D) == 72 && !std::is_polymorphic<CGMTRMatrix2D>::value,
               "plain value of nine doubles");
@@ -19,42 +16,35 @@ CGMTRPoint2D Apply(const CGMTRMatrix2D& m, double x, double y) {
     p *= m;
     return p;
 }
-
-void ExpectMatrixNear(const CGMTRMatrix2D& a, const CGMTRMatrix2D& b, double tol) {
-    for (short k = 0; k < 9; ++k)
-        EXPECT_NEAR(a.GetSingleValue(k / 3, k % 3), b.GetSingleValue(k / 3, k % 3), tol) << k;
-}
 } // namespace
 
 // Builders replace, appended steps act after what is there; quarter turns are exact.
-TEST(Matrix2D, AccessBuildersAndAppendedSteps) {
-    CGMTRMatrix2D m(1, 2, 3, 4, 5, 6, 7, 8, 9), a, b;
+TEST(Matrix2D, BuildersReplaceAppendedStepsFollow) {
+    CGMTRMatrix2D a, b, r, s, m(1, 2, 3, 4, 5, 6, 7, 8, 9);
     m.SetSingleValue(1, 2, -1.0);
-    ExpectMatrixNear(m, CGMTRMatrix2D(1, 2, 3, 4, 5, -1, 7, 8, 9), 0.0);
-    m.Reset();
-    ExpectMatrixNear(m, CGMTRMatrix2D(1, 0, 0, 0, 1, 0, 0, 0, 1), 0.0);
+    ExpectMatrix(m, CGMTRMatrix2D(1, 2, 3, 4, 5, -1, 7, 8, 9), 0.0);
     a.SetToRotate(GMTR_HALF_PI);
-    ExpectMatrixNear(a, CGMTRMatrix2D(0, 1, 0, -1, 0, 0, 0, 0, 1), 0.0);
+    ExpectMatrix(a, CGMTRMatrix2D(0, 1, 0, -1, 0, 0, 0, 0, 1), 0.0);
     b.SetToTransfer(CGMTRVector2D(10, 0));
-    ExpectAt(Apply(a * b, 1, 0), 10, 1, 0); // B acts after A
-    ExpectAt(Apply(a, 1, 0), 0, 1, 0);      // operator* leaves the operand alone
+    ExpectAt(Apply(a * b, 1, 0), 10, 1, 0); // B acts after A; the operands stay
     a *= a;                                 // self-product: a half turn
-    ExpectAt(Apply(a, 1, 0), -1, 0, 0);
     b.Rotate(GMTR_HALF_PI);                 // (11, 0) turns to (0, 11)
     b.Mirror(P(5, 0), CGMTRVector2D(1, 0)); // across the x axis
     b.Scale(3.0);
     b.Transfer(CGMTRVector2D(1, 1));
-    ExpectAt(Apply(b, 1, 0), 1, -32, 0);
-    m.SetToRotateBy(P(1, 1), GMTR_HALF_PI);
-    ExpectAt(Apply(m, 2, 1), 1, 2, 0);
-    m.RotateBy(P(1, 1), GMTR_HALF_PI); // a half turn about (1, 1) in all
-    ExpectAt(Apply(m, 2, 1), 0, 1, 0);
-    m.SetToScaleBy(P(1, 1), 2.0); // replaced, not composed
-    ExpectAt(Apply(m, 3, 1), 5, 1, 0);
-    m.ScaleBy(P(1, 1), 2.0);
-    ExpectAt(Apply(m, 3, 1), 9, 1, 0);
+    r.SetToRotateBy(P(1, 1), GMTR_HALF_PI);
+    r.RotateBy(P(1, 1), GMTR_HALF_PI); // a half turn about (1, 1) in all
+    s.SetToRotate(1.0);
+    s.SetToScaleBy(P(1, 1), 2.0); // replaced, not composed
+    s.ScaleBy(P(1, 1), 2.0);
     m.SetToMirror(P(1, 0), CGMTRVector2D(0, 5));
+    ExpectAt(Apply(a, 1, 0), -1, 0, 0);
+    ExpectAt(Apply(b, 1, 0), 1, -32, 0);
+    ExpectAt(Apply(r, 2, 1), 0, 1, 0);
+    ExpectAt(Apply(s, 3, 1), 9, 1, 0);
     ExpectAt(Apply(m, 3, 2), -1, 2, 0);
+    m.Reset();
+    ExpectMatrix(m, CGMTRMatrix2D(), 0.0);
 }
 
 TEST(Matrix2D, DeterminantCofactorsAndInverse) {
@@ -62,10 +52,10 @@ TEST(Matrix2D, DeterminantCofactorsAndInverse) {
     EXPECT_EQ(m.GetDeterminant(), 7.0);
     EXPECT_EQ(m.GetSubDet(0, 1), 1.0); // sign included: -(-1*1 - 0*4)
     inv.Inverse();
-    ExpectMatrixNear(m * inv, CGMTRMatrix2D(), 1e-15);
+    ExpectMatrix(m * inv, CGMTRMatrix2D(), 1e-15);
     s.SetToScale(0.5);
     s.Inverse();
-    ExpectMatrixNear(s, CGMTRMatrix2D(2, 0, 0, 0, 2, 0, 0, 0, 1), 0.0);
+    ExpectMatrix(s, CGMTRMatrix2D(2, 0, 0, 0, 2, 0, 0, 0, 1), 0.0);
     // |det| below the tolerance stays; NaN spreads; a zero weight gives a non-finite point.
     CGMTRMatrix2D bad(std::nan(""), 0, 0, 0, 1, 0, 0, 0, 1), w(1, 0, 0, 0, 1, 0, 0, 0, 0);
     s.SetToScale(0.5e-5);
@@ -87,6 +77,7 @@ TEST(Matrix2D, OrthogonalityAtTheTolerance) {
     EXPECT_EQ(CGMTRMatrix2D(1, 0, 0, 0.5e-10, 1, 0, 0, 0, 1).IsOrthogonal(), 1);
     EXPECT_EQ(m.ProductOfRow(0, 3), 0.0); // indices out of range give 0
     EXPECT_EQ(m.ProductOfRow(-1, 0), 0.0);
+    EXPECT_EQ(m.ProductOfRow(3, 0), 0.0);
 }
 
 // The rotation about a point is T(-p), then R(a), then T(p), each appended
@@ -109,14 +100,13 @@ TEST(Matrix2D, RotationAboutAPointEqualsTheComposedStepsBitForBit) {
                 want.Transfer(CGMTRVector2D(px, py));
                 CGMTRMatrix2D got;
                 got.SetToRotateBy(P(px, py), a);
+                SCOPED_TRACE(testing::Message()
+                             << "centre (" << px << ", " << py << ") angle " << a);
                 for (short k = 0; k < 9; ++k)
-                    EXPECT_PRED2(SameBits, got.GetSingleValue(k / 3, k % 3),
-                                 want.GetSingleValue(k / 3, k % 3))
-                        << "entry " << k << " centre (" << px << ", " << py << ") angle " << a;
+                    ExpectSame(got.GetSingleValue(k / 3, k % 3), want.GetSingleValue(k / 3, k % 3));
                 CGMTRPoint2D turned(3.5, -0.0), moved(3.5, -0.0);
                 turned.RotateForPoint(P(px, py), a);
                 moved *= want;
-                EXPECT_PRED2(SamePointBits, turned, moved)
-                    << "centre (" << px << ", " << py << ") angle " << a;
+                ExpectSame(turned, moved);
             }
 }

@@ -32,6 +32,7 @@ TEST(Transform2D, StepsApplyInCallOrderAndSplit) {
     s = copy;
     ExpectAt(Apply(s, 1, 0), -4, 4, 0);
     s.Reset();
+    ExpectAt(Apply(s, 1, 0), 1, 0, 0);
     s.Mirror(origin, diagonal); // across y = x
     ExpectAt(Apply(s, 3, 1), 1, 3, 1e-15);
     s.SetTrMatrix2D(CGMTRMatrix2D(-1, -0.0, 0, 0, -1, 0, 0, 0, 1)); // atan2 gives -pi here
