@@ -8,6 +8,7 @@
 #include "entities/ArcCrossingKernels.h"
 
 #include <cmath>
+#include <typeinfo>
 
 namespace {
 
@@ -151,29 +152,31 @@ bool FootOnSegment(const CGMTRPoint2D& f, double absD, const SearchSegments& g,
     return target.HasPercent(foot);
 }
 
-// The touching point on the arc: its point in the direction of the centre f,
-// measured along the sweep from the start (the start vector turned by that
-// fraction of the sweep). A direction outside the range, possible only
-// through rounding, gives the circle's point in that direction.
-CGMTRPoint2D ArcPointTowards(const ArcFrame& fa, const CGMTRVector2D& baseVector,
-                             const CGMTRPoint2D& f) {
+// The touching point on the arc: its PercentToPoint at the fraction of the
+// sweep that points towards the centre f. For the library's own arc that is
+// computed inline (the start vector turned by that fraction of the sweep); a
+// class derived from CGMTRArc2D is asked through its own virtual
+// PercentToPoint. A direction outside the range, possible only through
+// rounding, gives the circle's point in that direction (the fraction
+// turn / sweep for a derived class).
+CGMTRPoint2D ArcPointTowards(const CGMTRArc2D& arc, const ArcFrame& fa,
+                             const CGMTRVector2D& baseVector, const CGMTRPoint2D& f) {
     const double base = fa.base;
     const double sweep = fa.sweep;
     const double a = std::atan2(f.Y() - fa.cy, f.X() - fa.cx);
     double turn = gmtrrt::detail::NormalizeSignedAngle(a - base);
+    const bool inRange = gmtrrt::detail::IsAngleInRange(a, base, sweep);
+    if (inRange && turn * sweep < -GMTR_TOL) {
+        turn = sweep > 0.0 ? turn + 2.0 * GMTR_PI : turn - 2.0 * GMTR_PI;
+    }
+    const double fraction = turn / sweep;
+    if (typeid(arc) != typeid(CGMTRArc2D))
+        return arc.PercentToPoint(fraction);
     double vx = baseVector.X();
     double vy = baseVector.Y();
     double rc;
     double rs;
-    if (gmtrrt::detail::IsAngleInRange(a, base, sweep)) {
-        if (turn * sweep < -GMTR_TOL) {
-            turn = sweep > 0.0 ? turn + 2.0 * GMTR_PI : turn - 2.0 * GMTR_PI;
-        }
-        const double fraction = turn / sweep;
-        gmtrrt::detail::SnapCosSin(sweep * fraction, rc, rs);
-    } else {
-        gmtrrt::detail::SnapCosSin(turn, rc, rs);
-    }
+    gmtrrt::detail::SnapCosSin(inRange ? sweep * fraction : turn, rc, rs);
     gmtrrt::detail::RotateComponents(vx, vy, rc, rs);
     return CGMTRPoint2D(fa.cx + vx, fa.cy + vy);
 }
@@ -286,7 +289,7 @@ void CGMTRArc2D::LineTangencyDistance(const CGMTRLine2D& line, const CGMTRPoint2
             continue;
         centre = f;
         onLine = foot;
-        onArc = ArcPointTowards(fa, BaseVector, f);
+        onArc = ArcPointTowards(*this, fa, BaseVector, f);
         return;
     }
 }

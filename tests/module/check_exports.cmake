@@ -89,11 +89,11 @@ if(bad)
   message(FATAL_ERROR "Symbols outside the public interface are exported:\n  ${badlist}")
 endif()
 # The exported members, member by member, against the list kept beside this
-# script (exported_symbols.txt, demangled and sorted): a member that stops
+# script's project (cmake/GMTRRT.exports.txt, demangled and sorted): a member that stops
 # being exported, or one that is exported without being listed, fails. After
 # adding a public member, add its line(s) to the list. The DLL has no
 # "typeinfo name" entries (MinGW does not export type names).
-file(STRINGS ${CMAKE_CURRENT_LIST_DIR}/exported_symbols.txt expected)
+file(STRINGS ${CMAKE_CURRENT_LIST_DIR}/../../cmake/GMTRRT.exports.txt expected)
 if(FORMAT STREQUAL "PE")
   list(FILTER expected EXCLUDE REGEX "^typeinfo name for ")
 endif()
@@ -109,7 +109,7 @@ if(missing)
 endif()
 if(unlisted)
   string(REPLACE ";" "\n  " text "${unlisted}")
-  message(FATAL_ERROR "Exported but not in exported_symbols.txt:\n  ${text}")
+  message(FATAL_ERROR "Exported but not in GMTRRT.exports.txt:\n  ${text}")
 endif()
 list(LENGTH actual exported)
 message(STATUS "${exported} exported symbols, all public and all listed")

@@ -1,6 +1,7 @@
-// A class derived from the segment passed to the arc's crossing and fillet
-// queries: the arc reads its geometry but asks its own Distance and
-// PointToPercent whether a point lies on it, so an override changes the answer.
+// Classes derived from the segment and the arc passed to the arc's crossing
+// and fillet queries: the queries read their geometry but ask their own
+// virtual members (the segment's Distance and PointToPercent, the arc's
+// PercentToPoint), so an override changes the answer.
 #include "support/TestSupport.h"
 
 namespace {
@@ -51,4 +52,19 @@ TEST(DerivedSegment, LineFilletAsksTheSegmentsOwnPercent) {
     ExpectAt(onLine, 2 * s2, 0);
     ExpectAt(onArc, 4 * s2 / 3, 2.0 / 3);
     ExpectAt(centre, 2 * s2, 1);
+}
+
+// The fillet's touching point on the arc is the arc's own PercentToPoint: a
+// class derived from the arc that overrides it gets its answer written.
+TEST(DerivedArc, LineFilletAsksTheArcsOwnPercentToPoint) {
+    struct MarkedArc : CGMTRArc2D {
+        CGMTRPoint2D PercentToPoint(const double& t) const override { return P(100 + t, 100); }
+    } arc;
+    static_cast<CGMTRArc2D&>(arc) = kCircle;
+    CGMTRPoint2D onLine, onArc, centre;
+    arc.LineTangencyDistance(Seg(2, 0, 6, 0), P(2, 0), 1.0, onLine, onArc, centre);
+    // The circle of radius 2 at (2 sqrt 2, 1): the direction of its centre is
+    // atan(1 / (2 sqrt 2)) along the full circle's sweep of 2 pi.
+    ExpectAt(onArc, 100 + std::atan2(1.0, 2 * std::sqrt(2.0)) / GMTR_2PI, 100);
+    ExpectAt(centre, 2 * std::sqrt(2.0), 1);
 }
