@@ -39,8 +39,8 @@ int FilletSide(const Frame& f, const CGMTRLine2D& other, double qx, double qy) {
         return s > 0.0 ? 1 : -1;
     const CGMTRPoint2D a = other.get_BasePoint();
     const CGMTRPoint2D b = other.get_EndPoint();
-    const double da = std::hypot(a.X() - qx, a.Y() - qy);
-    const double db = std::hypot(b.X() - qx, b.Y() - qy);
+    const double da = std::sqrt((a.X() - qx) * (a.X() - qx) + (a.Y() - qy) * (a.Y() - qy));
+    const double db = std::sqrt((b.X() - qx) * (b.X() - qx) + (b.Y() - qy) * (b.Y() - qy));
     const CGMTRPoint2D& farEnd = db > da ? b : a;
     const double t = SideOf(f, farEnd.X(), farEnd.Y());
     if (std::fabs(t) < GMTR_TOL)
