@@ -78,7 +78,9 @@ public:
     /// this = this * R(angle).
     void Rotate(double const& angle);
     /// Replaces the matrix by the rotation about point p: T(-p) * R(a) * T(p).
-    void SetToRotateBy(CGMTRPoint2D const& p, double const& angle);
+    /// Defined in CGMTRPoint2D.h (a host runs it inline; the cosine and sine
+    /// are still the C library's, at run time).
+    GMTRRT_INLINE void SetToRotateBy(CGMTRPoint2D const& p, double const& angle);
     /// Appends the rotation about point p: this = this * (T(-p) * R(a) * T(p)).
     void RotateBy(CGMTRPoint2D const& p, double const& angle);
     /// Replaces the matrix by the uniform scaling about the origin.
@@ -119,5 +121,40 @@ public:
 private:
     double m[3][3];
 };
+
+/// @cond INTERNAL
+namespace gmtrrt {
+namespace detail {
+
+// T(-p) * R * T(p) for the snapped cosine k and sine s, written into m when
+// the inputs are generic: then the full 3x3 products reduce exactly, bit for
+// bit, to the entries k, s, -s, k, t + px, u + py. Generic means s, t and u
+// finite and non-zero, which one product tests. Otherwise m is untouched and
+// the result is false.
+inline bool RotateByGeneric(double k, double s, double px, double py, double (&m)[3][3]) {
+    const double ns = -s;
+    const double t = (-px) * k + (-py) * ns;
+    const double u = (-px) * s + (-py) * k;
+    const double g = (t * u) * s;
+    if (!(g != 0.0 && g - g == 0.0))
+        return false;
+    m[0][0] = k;
+    m[0][1] = s;
+    m[0][2] = 0.0;
+    m[1][0] = ns;
+    m[1][1] = k;
+    m[1][2] = 0.0;
+    m[2][0] = t + px;
+    m[2][1] = u + py;
+    m[2][2] = 1.0;
+    return true;
+}
+
+} // namespace detail
+} // namespace gmtrrt
+/// @endcond
+
+// The inline members that read points and vectors are defined there.
+#include "CGMTRPoint2D.h"
 
 #endif // GMTRRT_CGMTRMATRIX2D_H

@@ -105,8 +105,10 @@ public:
 
     /// Turns about the origin, counter-clockwise by the angle.
     void Rotate(double const& angle);
-    /// Turns about the centre, counter-clockwise by the angle.
-    void RotateForPoint(CGMTRPoint2D const& centre, double const& angle);
+    /// Turns about the centre, counter-clockwise by the angle. Defined below
+    /// (a host runs it inline; the cosine and sine are still the C
+    /// library's, at run time).
+    GMTRRT_INLINE void RotateForPoint(CGMTRPoint2D const& centre, double const& angle);
     /// Translates by v.
     void Transfer(CGMTRVector2D const& v);
     /// Scales the distance from the centre by the factor (a negative factor
@@ -173,6 +175,41 @@ inline void CGMTRPoint2D::operator*=(CGMTRMatrix2D const& m) {
     }
     x = nx / w;
     y = ny / w;
+}
+
+// Defined after the point's transform, which the vector's uses (a Windows host
+// must see a member of an imported class defined before it is used).
+#include "CGMTRVector2D.h"
+
+// T(-p) * R(angle) * T(p): the generic case written out, every other case
+// (non-finite or zero entries) as the three steps build it.
+inline void CGMTRMatrix2D::SetToRotateBy(CGMTRPoint2D const& p, double const& angle) {
+    double k;
+    double s;
+    gmtrrt::detail::RunTimeSnapCosSin(angle, k, s);
+    if (gmtrrt::detail::RotateByGeneric(k, s, p.X(), p.Y(), m))
+        return;
+    SetToTransfer(CGMTRVector2D(-p.X(), -p.Y()));
+    Rotate(angle);
+    Transfer(CGMTRVector2D(p.X(), p.Y()));
+}
+
+// The turn about the centre: in the generic case the matrix entries and the
+// transform of this point computed in place, the same operations as building
+// the matrix and applying it; otherwise through the matrix.
+inline void CGMTRPoint2D::RotateForPoint(CGMTRPoint2D const& centre, double const& angle) {
+    double k;
+    double s;
+    gmtrrt::detail::RunTimeSnapCosSin(angle, k, s);
+    double e[3][3];
+    if (gmtrrt::detail::RotateByGeneric(k, s, centre.X(), centre.Y(), e)) {
+        *this *= CGMTRMatrix2D(e[0][0], e[0][1], e[0][2], e[1][0], e[1][1], e[1][2], e[2][0],
+                               e[2][1], e[2][2]);
+        return;
+    }
+    CGMTRMatrix2D m;
+    m.SetToRotateBy(centre, angle);
+    *this *= m;
 }
 
 #endif // GMTRRT_CGMTRPOINT2D_H

@@ -7,6 +7,12 @@
 #include "CGMTRPoint2D.h"
 #include "GMTRRT.h"
 
+namespace gmtrrt {
+namespace detail {
+struct ChainWalk;
+} // namespace detail
+} // namespace gmtrrt
+
 /// The kind of a repeat pattern, as GetRepeatType reports it.
 enum tagGMTRRepeatType {
     REPEAT_LINE2D = 0,         ///< CGMTRRepeatLine2D
@@ -88,18 +94,8 @@ public:
     /// The own count of this pattern alone.
     long GetCurrentCount();
     /// The position of copy `index` of `point`; `ref` is the reference point,
-    /// handed unchanged to every pattern of the chain. Defined in this header
-    /// (a host runs it inline around the library's GetRepeatPoint2) and
-    /// exported by name as well.
-    GMTRRT_INLINE CGMTRPoint2D GetRepeatPoint(long index, const CGMTRPoint2D& point,
-                                              const CGMTRPoint2D& ref) {
-        double x = point.X();
-        double y = point.Y();
-        double rx = 0.0;
-        double ry = 0.0;
-        GetRepeatPoint2(index, x, y, &rx, &ry, ref);
-        return CGMTRPoint2D(rx, ry);
-    }
+    /// handed unchanged to every pattern of the chain.
+    CGMTRPoint2D GetRepeatPoint(long index, const CGMTRPoint2D& point, const CGMTRPoint2D& ref);
     /// The same placement on bare coordinates: x and y are only read; the
     /// result is written through outX and outY (a null pointer skips that
     /// coordinate). The outputs may point at x and y.
@@ -153,6 +149,8 @@ protected:
     /// child = 0.
     void GetChildIndex(long index, long& own, long& child);
 
+    /// The library's placement walks the chain through it.
+    friend struct gmtrrt::detail::ChainWalk;
     /// The next pattern of the chain, owned; null when this is the last.
     CGMTRRepeat* m_pNext;
     /// The number of copies this pattern alone makes.

@@ -16,6 +16,8 @@
 #ifndef GMTRRT_GMTRRT_H
 #define GMTRRT_GMTRRT_H
 
+#include <cmath>
+
 /// @def GMTRRT_API
 /// The one export macro of the library. Every public class and shared function
 /// carries it; everything else is compiled with hidden visibility. Hosts use
@@ -88,5 +90,48 @@ GMTRRT_API double SnapSin(double const& a);
 /// slack of GMTR_TOL. A sweep of -2pi is not a full circle: only directions
 /// within GMTR_TOL of `start` lie on it.
 GMTRRT_API bool IsAngleInRange(double const& angle, double const& start, double const& sweep);
+
+/// @cond INTERNAL
+// The snapping of a cosine or sine and the snapped cosine and sine of one
+// angle, for the members the headers define inline (the library's own code
+// uses the same Snap). The angle passes an empty barrier first, so that the
+// cosine and sine are always the C library's, computed at run time as the
+// library computes them, never a compiler's folded constant.
+namespace gmtrrt {
+namespace detail {
+
+inline double Snap(double v) {
+    if (v > 1 - GMTR_TOL)
+        return 1.0;
+    if (v < -1 + GMTR_TOL)
+        return -1.0;
+    if (std::fabs(v) < GMTR_TOL)
+        return 0.0;
+    return v;
+}
+
+inline double RunTime(double a) {
+#if (defined(__GNUC__) || defined(__clang__)) && (defined(__x86_64__) || defined(__SSE2__))
+    __asm__("" : "+x"(a));
+#elif defined(__GNUC__) || defined(__clang__)
+    __asm__("" : "+m"(a));
+#else
+    volatile double v = a;
+    a = v;
+#endif
+    return a;
+}
+
+inline void RunTimeSnapCosSin(double a, double& c, double& s) {
+    const double t = RunTime(a);
+    const double cv = std::cos(t);
+    const double sv = std::sin(t);
+    c = Snap(cv);
+    s = Snap(sv);
+}
+
+} // namespace detail
+} // namespace gmtrrt
+/// @endcond
 
 #endif // GMTRRT_GMTRRT_H

@@ -7,14 +7,13 @@
 #include "CGMTRMatrix2D.h"
 #include "CGMTRPoint2D.h"
 #include "CGMTRPoint2DCol.h"
-#include "CGMTRRepeat.h"
 #include "CGMTRVector2D.h"
 #include "numeric/Compiler.h"
 
 namespace {
 
 GMTRRT_USED void EmitInlineMembers(CGMTRPoint2D& p, CGMTRVector2D& v, CGMTRMatrix2D& m,
-                                   CGMTRPoint2DCol& c, CGMTRRepeat& r, double* d) {
+                                   CGMTRPoint2DCol& c, double* d) {
     CGMTRPoint2D p0;
     CGMTRPoint2D p1(d[0], d[1]);
     p.X(p0.X() + p1.Y());
@@ -22,6 +21,7 @@ GMTRRT_USED void EmitInlineMembers(CGMTRPoint2D& p, CGMTRVector2D& v, CGMTRMatri
     p.Components(&d[0], &d[1]);
     p.Components(d[0], d[1]);
     p *= m;
+    p.RotateForPoint(p1, d[4]);
     CGMTRVector2D v0;
     CGMTRVector2D v1(d[0], d[1]);
     v.X(v0.X() + v1.Y());
@@ -34,9 +34,9 @@ GMTRRT_USED void EmitInlineMembers(CGMTRPoint2D& p, CGMTRVector2D& v, CGMTRMatri
     m = m1;
     m.SetSingleValue(0, 1, m0.GetSingleValue(1, 0));
     m0.Reset();
+    m0.SetToRotateBy(p1, d[5]);
     d[3] = c.GetCount() + c.IsEmpty() + c.get_Item(0, p);
     c.Clear();
-    p = r.GetRepeatPoint(0, p, p1);
 }
 
 } // namespace

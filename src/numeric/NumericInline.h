@@ -38,16 +38,8 @@ inline double ReduceAngle(double a) {
     return r;
 }
 
-// A cosine or sine within GMTR_TOL of -1, 0 or 1 becomes exactly that value.
-inline double Snap(double v) {
-    if (v > 1 - GMTR_TOL)
-        return 1.0;
-    if (v < -1 + GMTR_TOL)
-        return -1.0;
-    if (std::fabs(v) < GMTR_TOL)
-        return 0.0;
-    return v;
-}
+// Snap (a cosine or sine within GMTR_TOL of -1, 0 or 1 becomes exactly that
+// value) is in GMTRRT.h, shared with the headers' inline members.
 
 // Snapped cosine and sine of one angle, from one sincos evaluation.
 GMTRRT_ALWAYS_INLINE void SnapCosSin(double a, double& c, double& s) {

@@ -1,4 +1,5 @@
 #include "CGMTRRepeat.h"
+#include "numeric/Compiler.h"
 #include "repeat/RepeatPlacement.h"
 
 namespace {
@@ -67,33 +68,55 @@ void CGMTRRepeat::GetChildIndex(long index, long& own, long& child) {
     }
 }
 
+namespace gmtrrt {
+namespace detail {
+
+// Walks down the chain without recursion or copies: each pattern places the
+// previous pattern's result by its own number. Shared by GetRepeatPoint,
+// which returns the result in registers, and GetRepeatPoint2.
+struct ChainWalk {
+    GMTRRT_ALWAYS_INLINE static void Place(CGMTRRepeat* p, long n, double cx, double cy,
+                                           const CGMTRPoint2D& ref, double& outX, double& outY) {
+        for (;;) {
+            long own = 0;
+            long child = 0;
+            p->GetChildIndex(n, own, child);
+            double tx = 0.0;
+            double ty = 0.0;
+            if (!PlaceOwnKind(*p, own, cx, cy, tx, ty))
+                p->GetOutputPt(own, cx, cy, tx, ty, ref);
+            cx = tx;
+            cy = ty;
+            if (child <= 0)
+                break;
+            p = p->m_pNext; // GetChildIndex gives child > 0 only with a next pattern
+            n = child;
+        }
+        outX = cx;
+        outY = cy;
+    }
+};
+
+} // namespace detail
+} // namespace gmtrrt
+
+CGMTRPoint2D CGMTRRepeat::GetRepeatPoint(long index, const CGMTRPoint2D& point,
+                                         const CGMTRPoint2D& ref) {
+    double x = 0.0;
+    double y = 0.0;
+    gmtrrt::detail::ChainWalk::Place(this, index, point.X(), point.Y(), ref, x, y);
+    return CGMTRPoint2D(x, y);
+}
+
 void CGMTRRepeat::GetRepeatPoint2(long index, double& x, double& y, double* outX, double* outY,
                                   const CGMTRPoint2D& ref) {
-    // Walk down the chain without recursion or copies: each pattern places the
-    // previous pattern's result by its own number.
-    double cx = x;
-    double cy = y;
-    CGMTRRepeat* p = this;
-    long n = index;
-    for (;;) {
-        long own = 0;
-        long child = 0;
-        p->GetChildIndex(n, own, child);
-        double tx = 0.0;
-        double ty = 0.0;
-        if (!gmtrrt::detail::PlaceOwnKind(*p, own, cx, cy, tx, ty))
-            p->GetOutputPt(own, cx, cy, tx, ty, ref);
-        cx = tx;
-        cy = ty;
-        if (child <= 0)
-            break;
-        p = p->m_pNext; // GetChildIndex gives child > 0 only with a next pattern
-        n = child;
-    }
+    double rx = 0.0;
+    double ry = 0.0;
+    gmtrrt::detail::ChainWalk::Place(this, index, x, y, ref, rx, ry);
     if (outX)
-        *outX = cx;
+        *outX = rx;
     if (outY)
-        *outY = cy;
+        *outY = ry;
 }
 
 double CGMTRRepeat::GetRepeatAngle(long index, double angle) {

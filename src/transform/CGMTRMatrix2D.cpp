@@ -2,10 +2,8 @@
 
 #include "CGMTRPoint2D.h"
 #include "CGMTRVector2D.h"
-#include "numeric/Compiler.h"
 #include "numeric/Matrix33.h"
 #include "numeric/NumericInline.h"
-#include "transform/RotateAboutPoint.h"
 
 #include <cmath>
 
@@ -76,53 +74,6 @@ void CGMTRMatrix2D::Rotate(double const& angle) {
     CGMTRMatrix2D r;
     r.SetToRotate(angle);
     *this *= r;
-}
-
-namespace {
-// T(-p) * R * T(p) for the cosine k and sine s of the turn, the two products
-// written out term by term: every sum starts from 0.0 and keeps each product
-// with a variable in the order k = 0, 1, 2, so signed zeros and non-finite
-// values come out as from the full 3x3 products. Only products of two
-// constants and multiplications by 1.0 (which change no bits) are left out.
-// Kept out of line so that the generic case does not compute it as well.
-GMTRRT_NOINLINE void RotateByProducts(double (&m)[3][3], double k, double s, double px, double py) {
-    const double ns = -s;
-    const double a = -px;
-    const double b = -py;
-    // First product: T(-p) * R.
-    const double r00 = ((0.0 + k) + 0.0 * ns) + 0.0;
-    const double r01 = ((0.0 + s) + 0.0 * k) + 0.0;
-    const double r02 = 0.0;
-    const double r10 = ((0.0 + 0.0 * k) + ns) + 0.0;
-    const double r11 = ((0.0 + 0.0 * s) + k) + 0.0;
-    const double r12 = 0.0;
-    const double r20 = ((0.0 + a * k) + b * ns) + 0.0;
-    const double r21 = ((0.0 + a * s) + b * k) + 0.0;
-    const double r22 = ((0.0 + a * 0.0) + b * 0.0) + 1.0;
-    // Second product: that * T(p), row by row (plain scalars: no temporary
-    // array, whose mixed-width loads would stall on the stores before them).
-    auto row = [&](int i, double c0, double c1, double c2) {
-        m[i][0] = ((0.0 + c0) + c1 * 0.0) + c2 * px;
-        m[i][1] = ((0.0 + c0 * 0.0) + c1) + c2 * py;
-        m[i][2] = ((0.0 + c0 * 0.0) + c1 * 0.0) + c2;
-    };
-    row(0, r00, r01, r02);
-    row(1, r10, r11, r12);
-    row(2, r20, r21, r22);
-}
-} // namespace
-
-void CGMTRMatrix2D::SetToRotateBy(CGMTRPoint2D const& p, double const& angle) {
-    // T(-p) * R(angle) * T(p).
-    double k;
-    double s;
-    gmtrrt::detail::SnapCosSin(angle, k, s);
-    const double px = p.X();
-    const double py = p.Y();
-    if (gmtrrt::detail::RotateByGeneric(k, s, px, py, m)) {
-        return;
-    }
-    RotateByProducts(m, k, s, px, py);
 }
 
 void CGMTRMatrix2D::RotateBy(CGMTRPoint2D const& p, double const& angle) {
