@@ -129,14 +129,15 @@ namespace detail {
 // T(-p) * R * T(p) for the snapped cosine k and sine s, written into m when
 // the inputs are generic: then the full 3x3 products reduce exactly, bit for
 // bit, to the entries k, s, -s, k, t + px, u + py. Generic means s, t and u
-// finite and non-zero, which one product tests. Otherwise m is untouched and
-// the result is false.
-inline bool RotateByGeneric(double k, double s, double px, double py, double (&m)[3][3]) {
+// finite and non-zero, which one product tests: (t * u) * sOrOne, where a
+// caller that knows s to be finite and non-zero passes 1 for sOrOne.
+// Otherwise m is untouched and the result is false.
+inline bool RotateByGeneric(double k, double s, double px, double py, double (&m)[3][3],
+                            double sOrOne) {
     const double ns = -s;
     const double t = (-px) * k + (-py) * ns;
     const double u = (-px) * s + (-py) * k;
-    const double g = (t * u) * s;
-    if (!(g != 0.0 && g - g == 0.0))
+    if (!FiniteNonZero((t * u) * sOrOne))
         return false;
     m[0][0] = k;
     m[0][1] = s;

@@ -181,35 +181,105 @@ inline void CGMTRPoint2D::operator*=(CGMTRMatrix2D const& m) {
 // must see a member of an imported class defined before it is used).
 #include "CGMTRVector2D.h"
 
-// T(-p) * R(angle) * T(p): the generic case written out, every other case
-// (non-finite or zero entries) as the three steps build it.
-inline void CGMTRMatrix2D::SetToRotateBy(CGMTRPoint2D const& p, double const& angle) {
-    double k;
-    double s;
-    gmtrrt::detail::RunTimeSnapCosSin(angle, k, s);
-    if (gmtrrt::detail::RotateByGeneric(k, s, p.X(), p.Y(), m))
-        return;
-    SetToTransfer(CGMTRVector2D(-p.X(), -p.Y()));
-    Rotate(angle);
-    Transfer(CGMTRVector2D(p.X(), p.Y()));
+/// @cond INTERNAL
+namespace gmtrrt {
+namespace detail {
+
+// The turn of (qx, qy) about (px, py) by the snapped cosine k and sine s, in
+// the generic case (see RotateByGeneric, whose sOrOne this takes) with a
+// finite point: there the matrix's weight column is (0, 0, 1), the weight is
+// exactly 1, and the new coordinates are the two products with the matrix
+// entries, in the same order. (qx - qx) + (qy - qy) is +0 for a finite point
+// and NaN otherwise. False, writing nothing, in every other case.
+inline bool TurnGeneric(double k, double s, double px, double py, double qx, double qy,
+                        double sOrOne, double& x, double& y) {
+    const double ns = -s;
+    const double t = (-px) * k + (-py) * ns;
+    const double u = (-px) * s + (-py) * k;
+    const double nx = k * qx + ns * qy + (t + px);
+    const double ny = s * qx + k * qy + (u + py);
+    if (!FiniteNonZero((t * u) * sOrOne) || !((qx - qx) + (qy - qy) == 0.0))
+        return false;
+    x = nx;
+    y = ny;
+    return true;
 }
 
-// The turn about the centre: in the generic case the matrix entries and the
-// transform of this point computed in place, the same operations as building
-// the matrix and applying it; otherwise through the matrix.
-inline void CGMTRPoint2D::RotateForPoint(CGMTRPoint2D const& centre, double const& angle) {
-    double k;
-    double s;
-    gmtrrt::detail::RunTimeSnapCosSin(angle, k, s);
-    double e[3][3];
-    if (gmtrrt::detail::RotateByGeneric(k, s, centre.X(), centre.Y(), e)) {
-        *this *= CGMTRMatrix2D(e[0][0], e[0][1], e[0][2], e[1][0], e[1][1], e[1][2], e[2][0],
-                               e[2][1], e[2][2]);
+// The rotation matrix's entries when the cosine c or sine s of the angle
+// snaps, or the entries are not generic: snapped, then generic or as the
+// three steps build it. (Entries rather than a matrix, so that the caller's
+// matrix never has its address taken on the common path.)
+GMTRRT_DETAIL_RARE inline void RotateByRare(double c, double s, double px, double py, double angle,
+                                            double (&e)[3][3]) {
+    const double k = Snap(c);
+    const double sn = Snap(s);
+    if (RotateByGeneric(k, sn, px, py, e, sn))
         return;
-    }
     CGMTRMatrix2D m;
-    m.SetToRotateBy(centre, angle);
-    *this *= m;
+    m.SetToTransfer(CGMTRVector2D(-px, -py));
+    m.Rotate(angle);
+    m.Transfer(CGMTRVector2D(px, py));
+    for (short i = 0; i < 3; ++i)
+        for (short j = 0; j < 3; ++j)
+            e[i][j] = m.GetSingleValue(i, j);
+}
+
+// The turn of (qx, qy) about a centre when the cosine c or sine s snaps, or
+// the matrix or the point is not generic: snapped, then in place or through
+// the whole matrix. Returned by value, in registers.
+GMTRRT_DETAIL_RARE inline CGMTRPoint2D TurnRare(double c, double s, double px, double py, double qx,
+                                                double qy, double angle) {
+    double x;
+    double y;
+    const double k = Snap(c);
+    const double sn = Snap(s);
+    if (TurnGeneric(k, sn, px, py, qx, qy, sn, x, y))
+        return CGMTRPoint2D(x, y);
+    double e[3][3];
+    RotateByRare(c, s, px, py, angle, e);
+    CGMTRPoint2D q(qx, qy);
+    q *= CGMTRMatrix2D(e[0][0], e[0][1], e[0][2], e[1][0], e[1][1], e[1][2], e[2][0], e[2][1],
+                       e[2][2]);
+    return q;
+}
+
+} // namespace detail
+} // namespace gmtrrt
+/// @endcond
+
+// T(-p) * R(angle) * T(p). The common case, a cosine and sine that do not
+// snap and generic entries, is written out here; the rest is out of line.
+inline void CGMTRMatrix2D::SetToRotateBy(CGMTRPoint2D const& p, double const& angle) {
+    double c;
+    double s;
+    gmtrrt::detail::RunTimeCosSin(angle, c, s);
+    double px = p.X();
+    double py = p.Y();
+    gmtrrt::detail::KeepUntil(c, px, py);
+    if (gmtrrt::detail::Unsnapped(c, s) && gmtrrt::detail::RotateByGeneric(c, s, px, py, m, 1.0))
+        return;
+    double e[3][3];
+    gmtrrt::detail::RotateByRare(c, s, px, py, angle, e);
+    *this = CGMTRMatrix2D(e[0][0], e[0][1], e[0][2], e[1][0], e[1][1], e[1][2], e[2][0], e[2][1],
+                          e[2][2]);
+}
+
+// The turn about the centre: the same bits as building the matrix with
+// SetToRotateBy and applying it. The common case is written out here; the
+// rest is out of line.
+inline void CGMTRPoint2D::RotateForPoint(CGMTRPoint2D const& centre, double const& angle) {
+    double c;
+    double s;
+    gmtrrt::detail::RunTimeCosSin(angle, c, s);
+    double px = centre.X();
+    double py = centre.Y();
+    double qx = x;
+    double qy = y;
+    gmtrrt::detail::KeepUntil(c, px, py, qx, qy);
+    if (gmtrrt::detail::Unsnapped(c, s) &&
+        gmtrrt::detail::TurnGeneric(c, s, px, py, qx, qy, 1.0, x, y))
+        return;
+    *this = gmtrrt::detail::TurnRare(c, s, px, py, qx, qy, angle);
 }
 
 #endif // GMTRRT_CGMTRPOINT2D_H

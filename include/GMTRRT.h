@@ -16,6 +16,7 @@
 #ifndef GMTRRT_GMTRRT_H
 #define GMTRRT_GMTRRT_H
 
+#include <cfloat>
 #include <cmath>
 
 /// @def GMTRRT_API
@@ -45,6 +46,18 @@
 #else
 #define GMTRRT_INLINE
 #endif
+
+/// @cond INTERNAL
+// The rare paths of the inline members (quarter turns, zero or non-finite
+// entries) are kept out of line in the host, so the common path stays short.
+#if defined(__GNUC__) || defined(__clang__)
+#define GMTRRT_DETAIL_RARE __attribute__((noinline, cold))
+#elif defined(_MSC_VER)
+#define GMTRRT_DETAIL_RARE __declspec(noinline)
+#else
+#define GMTRRT_DETAIL_RARE
+#endif
+/// @endcond
 
 /// Half turn: the double nearest to pi.
 constexpr double GMTR_PI = 3.141592653589793;
@@ -92,11 +105,11 @@ GMTRRT_API double SnapSin(double const& a);
 GMTRRT_API bool IsAngleInRange(double const& angle, double const& start, double const& sweep);
 
 /// @cond INTERNAL
-// The snapping of a cosine or sine and the snapped cosine and sine of one
-// angle, for the members the headers define inline (the library's own code
-// uses the same Snap). The angle passes an empty barrier first, so that the
-// cosine and sine are always the C library's, computed at run time as the
-// library computes them, never a compiler's folded constant.
+// Helpers of the members the headers define inline: the snapping of a cosine
+// or sine (the library's own code uses the same Snap) and the cosine and sine
+// of an angle. The angle passes an empty barrier first, so that the cosine and
+// sine are always the C library's, computed at run time as the library
+// computes them, never a compiler's folded constant.
 namespace gmtrrt {
 namespace detail {
 
@@ -122,12 +135,53 @@ inline double RunTime(double a) {
     return a;
 }
 
-inline void RunTimeSnapCosSin(double a, double& c, double& s) {
+// Hands the four values back as they are, once the value `after` exists: the
+// work on them is then scheduled after the call that made `after`, and only
+// the values themselves are kept across that call (four registers rather than
+// the compiler's early partial products).
+inline void KeepUntil(double after, double& a, double& b, double& c, double& d) {
+#if (defined(__GNUC__) || defined(__clang__)) && (defined(__x86_64__) || defined(__SSE2__))
+    __asm__("" : "+x"(a), "+x"(b), "+x"(c), "+x"(d) : "x"(after));
+#else
+    (void)after;
+    (void)a;
+    (void)b;
+    (void)c;
+    (void)d;
+#endif
+}
+
+inline void KeepUntil(double after, double& a, double& b) {
+#if (defined(__GNUC__) || defined(__clang__)) && (defined(__x86_64__) || defined(__SSE2__))
+    __asm__("" : "+x"(a), "+x"(b) : "x"(after));
+#else
+    (void)after;
+    (void)a;
+    (void)b;
+#endif
+}
+
+// The cosine and sine of the angle, unsnapped.
+inline void RunTimeCosSin(double a, double& c, double& s) {
     const double t = RunTime(a);
-    const double cv = std::cos(t);
-    const double sv = std::sin(t);
-    c = Snap(cv);
-    s = Snap(sv);
+    c = std::cos(t);
+    s = std::sin(t);
+}
+
+// True when Snap leaves the cosine c and sine s of one angle as they are.
+// Both magnitudes at most 1 - GMTR_TOL suffices: then c * c + s * s = 1 keeps
+// each magnitude above 1.4e-5, far from the snap to 0. False when both are
+// NaN (a cosine and sine of one angle are NaN together).
+inline bool Unsnapped(double c, double s) {
+    const double ac = std::fabs(c);
+    const double as = std::fabs(s);
+    return (ac > as ? ac : as) <= 1 - GMTR_TOL;
+}
+
+// True for a finite, non-zero value.
+inline bool FiniteNonZero(double g) {
+    const double a = std::fabs(g);
+    return a > 0.0 && a <= DBL_MAX;
 }
 
 } // namespace detail

@@ -4,6 +4,7 @@
 #include "support/TestSupport.h"
 
 #include <limits>
+#include <vector>
 
 static_assert(sizeof(CGMTRMatrix2D) == 72 && !std::is_polymorphic<CGMTRMatrix2D>::value,
               "plain value of nine doubles");
@@ -84,13 +85,26 @@ TEST(Matrix2D, OrthogonalityAtTheTolerance) {
 // with the full 3x3 product. Built in one step it must give the same bits for
 // every centre and angle (signed zeros, quarter turns, huge, infinite and NaN
 // values included; any NaN counts as one value), and so must a point turned
-// in place by RotateForPoint.
+// in place by RotateForPoint, whatever the point. The angles include both
+// sides of the snapping of the cosine and sine to 1 and 0.
 TEST(Matrix2D, RotationAboutAPointEqualsTheComposedStepsBitForBit) {
     const double inf = std::numeric_limits<double>::infinity();
     const double nan = std::numeric_limits<double>::quiet_NaN();
-    const double coords[] = {0.0, -0.0, 1.0, -2.5, 1e6 + 0.25, 1e-300, 1e300, inf, nan};
-    const double angles[] = {0.0,     -0.0,     0.3,   -2.0, GMTR_HALF_PI, -GMTR_HALF_PI,
-                             GMTR_PI, GMTR_2PI, 1e-17, inf,  nan};
+    const double coords[] = {0.0, -0.0, 1.0, -2.5, 1e6 + 0.25, 1e-160, 1e-300, 1e300, inf, nan};
+    std::vector<double> angles = {0.0,     -0.0,     0.3,   -2.0, GMTR_HALF_PI, -GMTR_HALF_PI,
+                                  GMTR_PI, GMTR_2PI, 1e-17, inf,  nan};
+    // Angles whose cosine or sine lies just inside, at and just outside the
+    // snapping to 1 (a few doubles either side), and well inside it.
+    for (double v : {1 - GMTR_TOL / 2, 1 - GMTR_TOL, 1 - 1.5 * GMTR_TOL}) {
+        double c = std::nextafter(std::nextafter(v, 0.0), 0.0);
+        for (int i = 0; i < 5; ++i, c = std::nextafter(c, 2.0)) {
+            const double b = std::acos(c);
+            for (double a : {b, -b, GMTR_HALF_PI - b, GMTR_PI - b})
+                angles.push_back(a);
+        }
+    }
+    const CGMTRPoint2D points[] = {P(3.5, -0.0), P(-0.0, 1e300), P(1e308, -1e308),
+                                   P(inf, 1.0),  P(2.0, nan),    P(-1.0, -inf)};
     for (double px : coords)
         for (double py : coords)
             for (double a : angles) {
@@ -104,9 +118,11 @@ TEST(Matrix2D, RotationAboutAPointEqualsTheComposedStepsBitForBit) {
                              << "centre (" << px << ", " << py << ") angle " << a);
                 for (short k = 0; k < 9; ++k)
                     ExpectSame(got.GetSingleValue(k / 3, k % 3), want.GetSingleValue(k / 3, k % 3));
-                CGMTRPoint2D turned(3.5, -0.0), moved(3.5, -0.0);
-                turned.RotateForPoint(P(px, py), a);
-                moved *= want;
-                ExpectSame(turned, moved);
+                for (const CGMTRPoint2D& point : points) {
+                    CGMTRPoint2D turned(point), moved(point);
+                    turned.RotateForPoint(P(px, py), a);
+                    moved *= want;
+                    ExpectSame(turned, moved);
+                }
             }
 }
