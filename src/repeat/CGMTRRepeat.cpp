@@ -81,10 +81,19 @@ struct ChainWalk {
             long own = 0;
             long child = 0;
             p->GetChildIndex(n, own, child);
-            double tx = 0.0;
-            double ty = 0.0;
-            if (!PlaceOwnKind(*p, own, cx, cy, tx, ty))
-                p->GetOutputPt(own, cx, cy, tx, ty, ref);
+            double tx;
+            double ty;
+            if (!PlaceOwnKind(*p, own, cx, cy, tx, ty)) {
+                // Through copies: the running point stays in registers on
+                // the common path. An output the pattern does not write is 0.
+                const double ax = cx;
+                const double ay = cy;
+                double ox = 0.0;
+                double oy = 0.0;
+                p->GetOutputPt(own, ax, ay, ox, oy, ref);
+                tx = ox;
+                ty = oy;
+            }
             cx = tx;
             cy = ty;
             if (child <= 0)
