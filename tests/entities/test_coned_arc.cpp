@@ -74,36 +74,34 @@ TEST(ConedArc, ConfigurationsInBothDirectionsAnywhereWithAnyResultArc) {
                 }
 }
 
+// Centres (by the sum of their coordinate differences) and radii agree and
+// the arcs touch, each within the tolerance, whichever arc is asked; else
+// nothing is joined and the result is untouched. NaN input must not crash.
 TEST(ConedArc, OnlyArcsOfOneCircleThatTouchAreJoined) {
-    const CGMTRArc2D a = MakeArc(0, 0, 10, 0, Deg(90));
-    auto join = [&](double cx, double cy, double r) {
-        CGMTRArc2D thisArc = a, other = MakeArc(cx, cy, r, Deg(45), Deg(90)), result = a;
-        const int joined = thisArc.GetConedArc(other, result);
-        if (joined == 0)
-            ExpectSameFields(result, a);
-        return joined;
-    };
-    EXPECT_EQ(join(0, -1e-9, 10), 0);
-    EXPECT_EQ(join(0, 0, 5), 0);
-    EXPECT_EQ(join(0.99e-10, 0, 10), 1); // centres: the sum of differences counts
-    EXPECT_EQ(join(0.6e-10, 0.6e-10, 10), 0);
-    EXPECT_EQ(join(0, 0, 10 + 0.5e-10), 1);
-    EXPECT_EQ(join(0, 0, 10 + 1e-9), 0);
-    // Arcs of one circle touch only within the tolerance.
-    CGMTRArc2D b = MakeArc(0, 0, 1, 0, GMTR_HALF_PI), result = b;
-    CGMTRArc2D gap = MakeArc(0, 0, 1, GMTR_HALF_PI + 2e-10, GMTR_HALF_PI);
-    CGMTRArc2D near = MakeArc(0, 0, 1, GMTR_HALF_PI + 0.5e-10, GMTR_HALF_PI);
-    EXPECT_EQ(b.GetConedArc(gap, result), 0);
-    ExpectSameFields(result, b);
-    EXPECT_EQ(b.GetConedArc(near, result), 1);
-    EXPECT_NEAR(result.GetSweepAngle(), GMTR_PI + 0.5e-10, GMTR_TOL);
-    // A NaN centre joins nothing; a NaN sweep or zero radii must not crash.
-    const CGMTRArc2D joined = result;
-    CGMTRArc2D bad = MakeArc(std::nan(""), 0, 1, 0, 1), z1 = MakeArc(0, 0, 0, 0, 1), z2 = z1;
-    EXPECT_EQ(b.GetConedArc(bad, result), 0);
-    EXPECT_EQ(bad.GetConedArc(b, result), 0);
-    ExpectSameFields(result, joined);
-    CGMTRArc2D nanSweep = MakeArc(0, 0, 1, 0, std::nan(""));
-    b.GetConedArc(nanSweep, result);
+    const double q = GMTR_HALF_PI, nan = std::nan("");
+    const struct {
+        double cx, cy, r, start;
+        int joined;
+    } rows[] = {{0, -1e-9, 10, Deg(45), 0},       {0, 0, 5, Deg(45), 0},
+                {0.99e-10, 0, 10, Deg(45), 1},    {0.6e-10, 0.6e-10, 10, Deg(45), 0},
+                {0, 0, 10 + 0.5e-10, Deg(45), 1}, {0, 0, 10 + 1e-9, Deg(45), 0},
+                {0, 0, 10, q + 2e-10, 0},         {0, 0, 10, q + 0.5e-10, 1},
+                {nan, 0, 10, Deg(45), 0}};
+    const CGMTRArc2D a = MakeArc(0, 0, 10, 0, q);
+    for (const auto& r : rows) {
+        for (bool thisFirst : {true, false}) {
+            const CGMTRArc2D b = MakeArc(r.cx, r.cy, r.r, r.start, q);
+            CGMTRArc2D one = thisFirst ? a : b, two = thisFirst ? b : a, result = a;
+            EXPECT_EQ(one.GetConedArc(two, result), r.joined)
+                << r.cx << " " << r.r << " " << r.start;
+            if (r.joined == 0) {
+                ExpectSameFields(result, a);
+            } else if (r.start > 1) { // the arcs 0.5e-10 apart: their union
+                EXPECT_NEAR(result.GetSweepAngle(), GMTR_PI + 0.5e-10, GMTR_TOL);
+            }
+        }
+    }
+    CGMTRArc2D one = a, nanSweep = MakeArc(0, 0, 10, 0, nan), z1 = MakeArc(0, 0, 0, 0, 1), z2 = z1;
+    one.GetConedArc(nanSweep, one);
     z1.GetConedArc(z2, z1);
 }
