@@ -40,31 +40,22 @@ TEST(DerivedSegment, ArcCrossingsAskTheSegmentsOwnDistance) {
 
 // The foot of every fillet lies beyond the end of the segment from (2, 0) to
 // (2.5, 0): the plain segment gets none, the endless one the fillet its line
-// would give.
-TEST(DerivedSegment, LineFilletAsksTheSegmentsOwnPercent) {
-    const CGMTRPoint2D unset(-7, -7), q(2, 0);
-    CGMTRPoint2D onLine = unset, onArc = unset, centre = unset;
-    CGMTRArc2D circle = kCircle;
-    circle.LineTangencyDistance(Seg(2, 0, 2.5, 0), q, 1.0, onLine, onArc, centre);
-    ExpectAt(centre, -7, -7, 0);
-    circle.LineTangencyDistance(EndlessLine(P(2, 0), P(2.5, 0)), q, 1.0, onLine, onArc, centre);
-    const double s2 = std::sqrt(2.0);
-    ExpectAt(onLine, 2 * s2, 0);
-    ExpectAt(onArc, 4 * s2 / 3, 2.0 / 3);
-    ExpectAt(centre, 2 * s2, 1);
-}
-
-// The fillet's touching point on the arc is the arc's own PercentToPoint: a
-// class derived from the arc that overrides it gets its answer written.
-TEST(DerivedArc, LineFilletAsksTheArcsOwnPercentToPoint) {
+// would give, and the touching point on the arc is the arc's own
+// PercentToPoint, here overridden to mark it.
+TEST(DerivedSegment, LineFilletAsksTheSegmentsOwnPercentAndTheArcsPercentToPoint) {
     struct MarkedArc : CGMTRArc2D {
         CGMTRPoint2D PercentToPoint(const double& t) const override { return P(100 + t, 100); }
     } arc;
     static_cast<CGMTRArc2D&>(arc) = kCircle;
-    CGMTRPoint2D onLine, onArc, centre;
-    arc.LineTangencyDistance(Seg(2, 0, 6, 0), P(2, 0), 1.0, onLine, onArc, centre);
-    // The circle of radius 2 at (2 sqrt 2, 1): the direction of its centre is
-    // atan(1 / (2 sqrt 2)) along the full circle's sweep of 2 pi.
-    ExpectAt(onArc, 100 + std::atan2(1.0, 2 * std::sqrt(2.0)) / GMTR_2PI, 100);
-    ExpectAt(centre, 2 * std::sqrt(2.0), 1);
+    const CGMTRPoint2D unset(-7, -7), q(2, 0);
+    CGMTRPoint2D onLine = unset, onArc = unset, centre = unset;
+    arc.LineTangencyDistance(Seg(2, 0, 2.5, 0), q, 1.0, onLine, onArc, centre);
+    ExpectAt(centre, -7, -7, 0);
+    arc.LineTangencyDistance(EndlessLine(P(2, 0), P(2.5, 0)), q, 1.0, onLine, onArc, centre);
+    // The circle of radius 1 at (2 sqrt 2, 1) touches the arc in the direction
+    // atan(1 / (2 sqrt 2)), along the full circle's sweep of 2 pi.
+    const double s2 = std::sqrt(2.0);
+    ExpectAt(onLine, 2 * s2, 0);
+    ExpectAt(onArc, 100 + std::atan2(1.0, 2 * s2) / GMTR_2PI, 100);
+    ExpectAt(centre, 2 * s2, 1);
 }
