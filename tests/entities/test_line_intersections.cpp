@@ -29,12 +29,8 @@ TEST(LineCross, ProperCrossingsOnlyInEitherOrder) {
     EXPECT_EQ(Cross(Seg(0, 0, 1e-2, 0), Seg(5e-3, -5e-4, 5e-3, 5e-4), col), 0); // 2.5e-11
 }
 
-// Answer first: segments and an arc through a crossing x. Every order and
-// direction finds x; segment and arc agree on their common points and order.
-// The end points come from get_EndPoint, which adds the base point's signed
-// zero 0*x + 0*y: the segment from (-0, 1) by (-0, -2) ends at (+0, -1), not
-// at (-0, -1). Crossing the x axis there, the crossing's x is
-// (-0 * k4 + (+0) * k3) / (k3 + k4) = +0; with -0 as end point it would be -0.
+// The segment from (-0, 1) by (-0, -2) ends at (+0, -1) (get_EndPoint adds
+// the signed zeros), so its crossing with the x axis has x = +0, not -0.
 TEST(LineCross, SignedZeroOfTheEndPointReachesTheCrossing) {
     const CGMTRLine2D axis(P(-0.0, 1), CGMTRVector2D(-0.0, -2));
     CGMTRPoint2DCol col;
@@ -46,6 +42,8 @@ TEST(LineCross, SignedZeroOfTheEndPointReachesTheCrossing) {
     EXPECT_FALSE(std::signbit(c.Y()));
 }
 
+// Answer first: segments and an arc through a crossing x. Every order and
+// direction finds x; segment and arc agree on their common points and order.
 TEST(LineCross, RandomCrossingsInEitherOrderAndDirection) {
     std::mt19937 rng(4242);
     std::uniform_real_distribution<double> coord(-100.0, 100.0), angle(-GMTR_PI, GMTR_PI),
