@@ -19,9 +19,9 @@ CGMTRPoint2D Apply(const CGMTRMatrix2D& m, double x, double y) {
 }
 } // namespace
 
-// Builders replace, appended steps act after what is there; quarter turns are exact.
+// Builders replace what is there, appended steps act after it; quarter turns are exact.
 TEST(Matrix2D, BuildersReplaceAppendedStepsFollow) {
-    CGMTRMatrix2D a, b, r, s, m(1, 2, 3, 4, 5, 6, 7, 8, 9);
+    CGMTRMatrix2D a, b, s, m(1, 2, 3, 4, 5, 6, 7, 8, 9);
     m.SetSingleValue(1, 2, -1.0);
     ExpectMatrix(m, CGMTRMatrix2D(1, 2, 3, 4, 5, -1, 7, 8, 9), 0.0);
     a.SetToRotate(GMTR_HALF_PI);
@@ -29,40 +29,23 @@ TEST(Matrix2D, BuildersReplaceAppendedStepsFollow) {
     b.SetToTransfer(CGMTRVector2D(10, 0));
     ExpectAt(Apply(a * b, 1, 0), 10, 1, 0); // B acts after A; the operands stay
     a *= a;                                 // self-product: a half turn
-    b.Rotate(GMTR_HALF_PI);                 // (11, 0) turns to (0, 11)
-    b.Mirror(P(5, 0), CGMTRVector2D(1, 0)); // across the x axis
-    b.Scale(3.0);
-    b.Transfer(CGMTRVector2D(1, 1));
-    r.SetToRotateBy(P(1, 1), GMTR_HALF_PI);
-    r.RotateBy(P(1, 1), GMTR_HALF_PI); // a half turn about (1, 1) in all
     s.SetToRotate(1.0);
     s.SetToScaleBy(P(1, 1), 2.0); // replaced, not composed
     s.ScaleBy(P(1, 1), 2.0);
     m.SetToMirror(P(1, 0), CGMTRVector2D(0, 5));
     ExpectAt(Apply(a, 1, 0), -1, 0, 0);
-    ExpectAt(Apply(b, 1, 0), 1, -32, 0);
-    ExpectAt(Apply(r, 2, 1), 0, 1, 0);
     ExpectAt(Apply(s, 3, 1), 9, 1, 0);
     ExpectAt(Apply(m, 3, 2), -1, 2, 0);
-    m.Reset();
-    ExpectMatrix(m, CGMTRMatrix2D(), 0.0);
 }
 
+// The shared 3x3 arithmetic is covered with the space matrix; here the plane
+// forms, a NaN spreading through the inverse and a zero weight.
 TEST(Matrix2D, DeterminantCofactorsAndInverse) {
-    CGMTRMatrix2D m(2, 1, 0, -1, 3, 0, 4, 5, 1), inv(m), s;
+    CGMTRMatrix2D m(2, 1, 0, -1, 3, 0, 4, 5, 1), bad(std::nan(""), 0, 0, 0, 1, 0, 0, 0, 1),
+        w(1, 0, 0, 0, 1, 0, 0, 0, 0);
     EXPECT_EQ(m.GetDeterminant(), 7.0);
     EXPECT_EQ(m.GetSubDet(0, 1), 1.0); // sign included: -(-1*1 - 0*4)
-    inv.Inverse();
-    ExpectMatrix(m * inv, CGMTRMatrix2D(), 1e-15);
-    s.SetToScale(0.5);
-    s.Inverse();
-    ExpectMatrix(s, CGMTRMatrix2D(2, 0, 0, 0, 2, 0, 0, 0, 1), 0.0);
-    // |det| below the tolerance stays; NaN spreads; a zero weight gives a non-finite point.
-    CGMTRMatrix2D bad(std::nan(""), 0, 0, 0, 1, 0, 0, 0, 1), w(1, 0, 0, 0, 1, 0, 0, 0, 0);
-    s.SetToScale(0.5e-5);
-    s.Inverse();
     bad.Inverse();
-    EXPECT_EQ(s.GetSingleValue(1, 1), 0.5e-5);
     EXPECT_TRUE(std::isnan(bad.GetSingleValue(1, 1)));
     EXPECT_FALSE(std::isfinite(Apply(w, 1, 1).X()));
 }
@@ -73,20 +56,16 @@ TEST(Matrix2D, OrthogonalityAtTheTolerance) {
     EXPECT_EQ(m.IsOrthogonal(), 0);
     m.SetToRotate(1.0);
     EXPECT_EQ(m.IsOrthogonal(), 1);
-    EXPECT_EQ(CGMTRMatrix2D(1, 0, 0, 0, -1, 0, 0, 0, 1).IsOrthogonal(), 1);
     EXPECT_EQ(CGMTRMatrix2D(1, 0, 0, 2e-10, 1, 0, 0, 0, 1).IsOrthogonal(), 0);
-    EXPECT_EQ(CGMTRMatrix2D(1, 0, 0, 0.5e-10, 1, 0, 0, 0, 1).IsOrthogonal(), 1);
-    EXPECT_EQ(m.ProductOfRow(0, 3), 0.0); // indices out of range give 0
-    EXPECT_EQ(m.ProductOfRow(-1, 0), 0.0);
+    EXPECT_EQ(m.ProductOfRow(-1, 0), 0.0); // indices out of range give 0
     EXPECT_EQ(m.ProductOfRow(3, 0), 0.0);
 }
 
 // The rotation about a point is T(-p), then R(a), then T(p), each appended
 // with the full 3x3 product. Built in one step it must give the same bits for
 // every centre and angle (signed zeros, quarter turns, huge, infinite and NaN
-// values included; any NaN counts as one value), and so must a point turned
-// in place by RotateForPoint, whatever the point. The angles include both
-// sides of the snapping of the cosine and sine to 1 and 0.
+// values, both sides of the snapping of cosine and sine), and so must a point
+// turned in place by RotateForPoint.
 TEST(Matrix2D, RotationAboutAPointEqualsTheComposedStepsBitForBit) {
     const double inf = std::numeric_limits<double>::infinity();
     const double nan = std::numeric_limits<double>::quiet_NaN();
