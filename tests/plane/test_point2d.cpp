@@ -9,7 +9,7 @@ TEST(Point2D, EqualityAndOrderAtTheTolerance) {
     CGMTRPoint2D o, p(1, 2);
     EXPECT_EQ(o == P(0.4e-10, 0.4e-10), 1); // the sum of both differences counts
     EXPECT_EQ(o != P(0.6e-10, 0.6e-10), 1);
-    EXPECT_EQ(p == P(1 + 0.3e-10, 2 - 0.3e-10), 1);
+    EXPECT_EQ(o == P(0.6e-10, -0.6e-10), 0);
     EXPECT_EQ(p != P(1, 2 + 1e-10), 1);
     const struct {
         CGMTRPoint2D a, b;
@@ -19,7 +19,6 @@ TEST(Point2D, EqualityAndOrderAtTheTolerance) {
         {P(0.5e-10, 1), P(0, 5), true},
         {P(0, 0), P(0, 1e-10), true}, // a y gap of exactly the tolerance orders
         {P(1, 0), P(1, 0.5e-10), false},
-        {P(1, 0.5e-10), P(1, 0), false},
         {P(-1e-10, 9), P(0, 0), true}, // so does an x gap
         {P(std::nan(""), 0), P(0, 0), false},
     };
