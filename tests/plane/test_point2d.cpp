@@ -58,14 +58,12 @@ TEST(Point2D, ArithmeticAndDivisionByExactlyZero) {
 }
 
 TEST(Point2D, MovesAreExactOnQuarterTurns) {
-    CGMTRPoint2D p(1, 0), q(2, 1), f(1e6 + 2, 1e6 + 1), s(3, 1), t(1, 1), m(2, 3), z(2, 3);
+    CGMTRPoint2D p(1, 0), q(2, 1), f(1e6 + 2, 1e6 + 1), s(3, 1), t(1, 1), z(2, 3);
     p.Rotate(GMTR_PI);
     q.RotateForPoint(P(1, 1), GMTR_HALF_PI);
     f.RotateForPoint(P(1e6 + 1, 1e6 + 1), -GMTR_HALF_PI);
     s.Scale(P(1, 1), -1.0);
     t.Transfer(CGMTRVector2D(-2, 5));
-    m.Mirror(P(0, 1), CGMTRVector2D(1, 3));
-    m.Mirror(P(0, 1), CGMTRVector2D(1, 3)); // a mirror applied twice gives the point back
     z.Mirror(P(0, 1), CGMTRVector2D(0, 0)); // a zero direction mirrors horizontally
     ExpectAt(p, -1, 0, 0);
     ExpectAt(q, 1, 2, 0);
@@ -73,7 +71,6 @@ TEST(Point2D, MovesAreExactOnQuarterTurns) {
     ExpectAt(s, -1, 1, 0);
     ExpectAt(t, -1, 6, 0);
     ExpectAt(z, 2, -1, 0);
-    ExpectAt(m, 2, 3, 1e-14);
     CGMTRPoint2D n(std::nan(""), 1);
     n.Rotate(n.X());
     EXPECT_EQ(n == n, 0);

@@ -72,8 +72,7 @@ TEST(Matrix2D, RotationAboutAPointEqualsTheComposedStepsBitForBit) {
     const double coords[] = {0.0, -0.0, 1.0, -2.5, 1e6 + 0.25, 1e-160, 1e-300, 1e300, inf, nan};
     std::vector<double> angles = {0.0,     -0.0,     0.3,   -2.0, GMTR_HALF_PI, -GMTR_HALF_PI,
                                   GMTR_PI, GMTR_2PI, 1e-17, inf,  nan};
-    // Angles whose cosine or sine lies just inside, at and just outside the
-    // snapping to 1 (a few doubles either side), and well inside it.
+    // Cosine or sine a few doubles either side of 1 - tol/2, 1 - tol and 1 - 1.5 tol.
     for (double v : {1 - GMTR_TOL / 2, 1 - GMTR_TOL, 1 - 1.5 * GMTR_TOL}) {
         double c = std::nextafter(std::nextafter(v, 0.0), 0.0);
         for (int i = 0; i < 5; ++i, c = std::nextafter(c, 2.0)) {
