@@ -7,7 +7,7 @@ static_assert(sizeof(CGMTRPoint2D) == 16 && std::is_standard_layout<CGMTRPoint2D
 
 TEST(Point2D, EqualityAndOrderAtTheTolerance) {
     CGMTRPoint2D o, p(1, 2);
-    EXPECT_EQ(o == P(0.4e-10, 0.4e-10), 1); // the sum of both differences counts
+    EXPECT_EQ(p == P(1 + 0.4e-10, 2 - 0.4e-10), 1); // the sum of both differences counts
     EXPECT_EQ(o != P(0.6e-10, 0.6e-10), 1);
     EXPECT_EQ(o == P(0.6e-10, -0.6e-10), 0);
     EXPECT_EQ(p != P(1, 2 + 1e-10), 1);
