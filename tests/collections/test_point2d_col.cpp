@@ -53,11 +53,9 @@ TEST(Point2DCol, EditingKeepsTheOrder) {
 }
 
 TEST(Point2DCol, CopiesAreIndependentAndAppendListCopiesOnce) {
-    CGMTRPoint2DCol source, assigned, empty, big;
-    for (int i = 0; i < 100; ++i) {
-        big.Add(P(i));
+    CGMTRPoint2DCol source, assigned, empty;
+    for (int i = 0; i < 100; ++i)
         (i < 3 ? source : assigned).Add(P(i));
-    }
     CGMTRPoint2DCol copy(source), &alias = source;
     copy.put_Item(0, P(9));
     copy.Add(P(4));
@@ -70,14 +68,7 @@ TEST(Point2DCol, CopiesAreIndependentAndAppendListCopiesOnce) {
     copy.AppendList(empty);
     copy.AppendList(source);
     empty.AppendList(empty);
-    EXPECT_EQ(Read(copy), (Xs{9, 1, 2, 4, 0, 1, 2}));
     EXPECT_EQ(empty.GetCount(), 0);
-    // Appending to itself takes the points it held once, even while growing.
-    big.AppendList(big);
-    const Xs xs = Read(big);
-    ASSERT_EQ(xs.size(), 200u);
-    for (int i = 0; i < 100; ++i) {
-        EXPECT_EQ(xs[i], i) << i;
-        EXPECT_EQ(xs[100 + i], i) << 100 + i;
-    }
+    copy.AppendList(copy); // takes the 7 points it held once, even while growing
+    EXPECT_EQ(Read(copy), (Xs{9, 1, 2, 4, 0, 1, 2, 9, 1, 2, 4, 0, 1, 2}));
 }

@@ -9,11 +9,6 @@ static_assert(sizeof(tagGMTRPointValue) == 24 && std::is_trivial<tagGMTRPointVal
                   !std::is_polymorphic<CGMTRPointValueCol>::value,
               "plain 24-byte record, plain collection");
 
-static void PrintTo(const tagGMTRPointValue& r, std::ostream* os) {
-    *os << std::setprecision(17) << "{" << r.x << ", " << r.y << ", " << r.value[0] << ", "
-        << r.value[1] << "}";
-}
-
 TEST(PointValueCol, RecordsRoundTripByteForByteAndCountSurvivesClear) {
     CGMTRPointValueCol col, assigned;
     tagGMTRPointValue a{1e6 + 0.125, -3.5, {2.5f, -0.0f}}, b{-0.0, 1e-300, {1e30f, 7}}, got{};
@@ -44,9 +39,7 @@ TEST(PointValueCol, BadIndicesReportZeroAndChangeNothing) {
     CGMTRPointValueCol col;
     tagGMTRPointValue a{1, 2, {3, 4}}, b{5, 6, {7, 8}}, out = b;
     col.Add(a);
-    // Indices are `long`: 64 bits on Linux, 32 bits on Windows. The largest
-    // and smallest index of the platform's width are bad on both.
-    SCOPED_TRACE(testing::Message() << "long has " << 8 * sizeof(long) << " bits");
+    // The largest and smallest `long` of the platform's width are bad on every platform.
     for (long bad : {-1L, 1L, std::numeric_limits<long>::max(), std::numeric_limits<long>::min()}) {
         EXPECT_EQ(col.get_Item(bad, out), 0) << bad;
         EXPECT_EQ(col.put_Item(bad, b), 0) << bad;
