@@ -115,7 +115,9 @@ TEST(RepeatChain, SetRepeatGetRepeatCloneAndCopiesOwnIndependentChains) {
     CGMTRRepeatArcSymmetry2D s(f.sym), t;
     s.SetRepeat(&h);
     t = s;
+    CGMTRRepeatArcSymmetry2D u(t); // a copy of a chained pattern owns a copy of its chain
     s.SetRepeat(nullptr);
     EXPECT_EQ(h.GetCount(), 6);
     EXPECT_EQ(t.GetCount(), 24);
+    EXPECT_EQ(u.GetCount(), 24);
 }
