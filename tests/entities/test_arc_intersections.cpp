@@ -29,6 +29,12 @@ TEST(ArcIntersections, FixedCasesOrderAndTolerances) {
     a.GetCrossPointLine(Seg(-5, 0, 5, 0), through); // in the segment's direction
     a.GetCrossPointLine(Seg(5, 0, -5, 0), through);
     ExpectPoints(through, {P(2, 0), P(-2, 0), P(-2, 0), P(2, 0)});
+    // A crossing just past a segment's end counts within the tolerance only.
+    for (double gap : {0.5e-10, 2e-10}) {
+        CGMTRPoint2DCol ends;
+        a.GetCrossPointLine(Seg(-5, 0, 2 - gap, 0), ends);
+        EXPECT_EQ(ends.GetCount(), gap < 1e-10 ? 2 : 1) << gap;
+    }
     CGMTRLine2D shortSeg = Seg(0, 1, 1, 1); // both crossings beyond its ends
     a.GetCrossPointLine(shortSeg, seg);
     a.GetCrossPointLineEx(shortSeg, line);

@@ -84,7 +84,7 @@ TEST(LineFillet, PointChoosesOneOfFourCornersOfACrossing) {
 }
 
 // No fillet: the result is 0 and nothing is written. The radius that just
-// fits touches the far end itself.
+// fits touches the other segment's end or start itself.
 TEST(LineFillet, ReportsAFilletThatDoesNotExist) {
     const double nan = std::numeric_limits<double>::quiet_NaN();
     const struct {
@@ -94,6 +94,9 @@ TEST(LineFillet, ReportsAFilletThatDoesNotExist) {
         double d;
     } cases[] = {
         {"radius too large", Seg(0, 0, 10, 0), Seg(0, 0, 0, 1), P(0, 0), 2},
+        {"radius too large for this segment", Seg(0, 0, 1, 0), Seg(0, 0, 0, 10), P(0, 0), 2},
+        {"corner and the other's far end on this line", Seg(0, 0, 30, 0), Seg(5, 0.5, 20, 0.5e-10),
+         P(0, 0), 0.1},
         {"parallel", Seg(0, 0, 10, 0), Seg(0, 1, 10, 1), P(0, 0), 0.5},
         {"one line", Seg(0, 0, 10, 0), Seg(10, 0, 20, 0), P(10, 0), 0.5},
         {"zero length", Seg(0, 0, 0, 0), Seg(0, 0, 0, 10), P(0, 0), 0.5},
@@ -101,6 +104,7 @@ TEST(LineFillet, ReportsAFilletThatDoesNotExist) {
         {"negative radius", Seg(10, 0, 0, 0), Seg(0, 0, 0, 10), P(0, 0), -1.0},
         {"radius not a number", Seg(10, 0, 0, 0), Seg(0, 0, 0, 10), P(0, 0), nan},
         {"corner not a number", Seg(10, 0, 0, 0), Seg(0, 0, 0, 10), P(nan, 0), 1.0},
+        {"corner not a number, no common end", Seg(10, 0, 1, 0), Seg(0, 1, 0, 10), P(nan, 0), 1.0},
     };
     const CGMTRPoint2D unset(-123, 456);
     for (const auto& c : cases) {
@@ -108,7 +112,9 @@ TEST(LineFillet, ReportsAFilletThatDoesNotExist) {
         EXPECT_EQ(Fillet2(c.a, c.b, c.corner, c.d, got), 0) << c.what;
         ExpectFillet(got, {unset, unset, unset}, 0.0);
     }
-    Fillet got;
-    EXPECT_EQ(Fillet2(Seg(0, 0, 10, 0), Seg(0, 0, 0, 2), P(0, 0), 2.0, got), 1);
-    ExpectAt(got.onOther, 0, 2, 0.0);
+    for (const CGMTRLine2D& other : {Seg(0, 0, 0, 2), Seg(0, 2, 0, 0)}) { // its end, its start
+        Fillet got;
+        EXPECT_EQ(Fillet2(Seg(0, 0, 10, 0), other, P(0, 0), 2.0, got), 1);
+        ExpectAt(got.onOther, 0, 2, 0.0);
+    }
 }
