@@ -44,5 +44,6 @@ TEST(Matrix3D, OrthogonalityAcceptsExactlyTheTolerance) {
     EXPECT_EQ(edge.ProductOfRow(0, 1), GMTR_TOL);
     EXPECT_EQ(edge.IsOrthogonal(), 1);
     EXPECT_EQ(CGMTRMatrix3D(1, 0, 0, 0, 1, 0, 1.5e-10, 0, 1).IsOrthogonal(), 0); // pair (2, 0)
+    EXPECT_EQ(CGMTRMatrix3D(1, 0, 0, 0, 1, 0, 0, 1.5e-10, 1).IsOrthogonal(), 0); // pair (1, 2)
     EXPECT_EQ(edge.ProductOfRow(0, 3), 0.0); // an index out of range gives 0
 }
