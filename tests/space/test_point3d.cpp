@@ -33,6 +33,10 @@ TEST(Vector3D, LengthNormalizeOperatorsAndEquality) {
     EXPECT_EQ(u == CGMTRVector3D(-1 + 0.5e-10, -0.5, -0.5e-10), 1);
     EXPECT_EQ(v != CGMTRVector3D(0, 1e-10, 0), 1);
     EXPECT_EQ(v != CGMTRVector3D(kNaN, 0, 0), 1);
+    v.X(7); // each setter writes its own coordinate
+    v.Y(8);
+    v.Z(9);
+    ExpectAt(v, 7, 8, 9, 0);
 }
 
 TEST(Point3D, EqualityArithmeticAndDistance) {
