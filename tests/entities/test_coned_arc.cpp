@@ -104,4 +104,14 @@ TEST(ConedArc, OnlyArcsOfOneCircleThatTouchAreJoined) {
     CGMTRArc2D one = a, nanSweep = MakeArc(0, 0, 10, 0, nan), z1 = MakeArc(0, 0, 0, 0, 1), z2 = z1;
     one.GetConedArc(nanSweep, one);
     z1.GetConedArc(z2, z1);
+    // Arcs that hold each other's ends: with bases and sweeps within the
+    // tolerance together they are the same arc and nothing is joined; just
+    // beyond it they are two arcs that go all the way round.
+    for (double off : {0.4e-10, 0.8e-10}) {
+        CGMTRArc2D first = MakeArc(0, 0, 10, 0, 1.0), second = MakeArc(0, 0, 10, off, 1.0 - off);
+        CGMTRArc2D result = first;
+        EXPECT_EQ(second.GetConedArc(first, result), off > 0.5e-10 ? 1 : 0) << off;
+        EXPECT_EQ(first.GetConedArc(second, result), off > 0.5e-10 ? 1 : 0) << off;
+        EXPECT_EQ(result.GetSweepAngle(), off > 0.5e-10 ? GMTR_2PI : first.GetSweepAngle());
+    }
 }
